@@ -1,0 +1,142 @@
+#include "hangar/hangar_frame.h"
+
+#include "hangar/core/documents_folder.h"
+#include "hangar/core/res_string.h"
+#include "hangar/pages/advanced_tab.h"
+#include "hangar/pages/basic_tab.h"
+#include "hangar/pages/defaultable.h"
+#include "hangar/pages/map_rotation_tab.h"
+#include "hangar/pages/misc_tab.h"
+#include "hangar/window_ids.h"
+#include "resources/images.h"
+
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/filefn.h>
+#include <wx/menu.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/statusbr.h>
+
+HangarFrame* g_frame = nullptr;
+wxString* g_validatorText = nullptr;
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(HangarFrame, wxFrame)
+    EVT_MENU(FrameId::New, HangarFrame::OnNew)
+    EVT_MENU(FrameId::Open, HangarFrame::OnOpen)
+    EVT_MENU(FrameId::Save, HangarFrame::OnSave)
+    EVT_MENU(FrameId::SaveAs, HangarFrame::OnSaveAs)
+    EVT_MENU(FrameId::Exit, HangarFrame::OnExit)
+    EVT_BUTTON(FrameId::ResetToDefaults, HangarFrame::OnResetToDefaults)
+    EVT_BUTTON(FrameId::Launch, HangarFrame::OnLaunch)
+    EVT_PAINT(HangarFrame::OnPaint)
+    EVT_CLOSE(HangarFrame::OnClose)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    HangarFrame::HangarFrame()
+    : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, kFixedStyle)
+{
+    if (!g_validatorText)
+        g_validatorText = new wxString;
+    m_startDir = wxGetCwd();
+    m_filePath.clear();
+    SetTitle(LoadResString(1));
+    SetIcons(ProgramIcons());
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    m_section.m_name = "DedicatedServer";
+    m_sections.push_back(&m_section);
+
+    CreateMenuBar();
+
+    wxBoxSizer* mainSizer = new wxBoxSizer(wxVERTICAL);
+    SetSizer(mainSizer);
+    m_logo = std::make_unique<wxBitmap>(LauncherLogo());
+    mainSizer->AddSpacer(140);
+
+    m_notebook = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0);
+    mainSizer->Add(m_notebook, 1, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    CreateBasicTab();
+    CreateAdvancedTab();
+    CreateMiscTab();
+    CreateMapRotationTab();
+    AddFixedEntries();
+
+    mainSizer->AddSpacer(10);
+    wxPanel* buttonRow = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                     wxTAB_TRAVERSAL | wxNO_BORDER);
+    mainSizer->Add(buttonRow, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    wxBoxSizer* buttonSizer = new wxBoxSizer(wxHORIZONTAL);
+    buttonRow->SetSizer(buttonSizer);
+    buttonSizer->Add(new wxButton(buttonRow, FrameId::ResetToDefaults, LoadResString(8)), 0,
+                     wxEXPAND | wxRIGHT, 10);
+    buttonSizer->AddStretchSpacer(1);
+    buttonSizer->Add(new wxButton(buttonRow, FrameId::Launch, LoadResString(9) + "!"), 0, wxEXPAND,
+                     0);
+
+    wxStatusBar* statusBar =
+        CreateStatusBar(1, wxST_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE, FrameId::StatusBar);
+    const int widths[] = {0, -1};
+    statusBar->SetFieldsCount(2, widths);
+    SetStatusText("Untitled", 1);
+    m_modified = true;
+
+    const wxString defaultPath = GetDefaultSettingsPath();
+    if (wxFileExists(defaultPath))
+    {
+        m_fileName = kDefaultSettingsFileName;
+        m_filePath = defaultPath;
+        LoadSettings();
+    }
+}
+
+HangarFrame::~HangarFrame()
+{
+    if (g_frame == this)
+        g_frame = nullptr;
+}
+
+void HangarFrame::CreateMenuBar()
+{
+    wxMenu* file = new wxMenu;
+    file->Append(FrameId::New, LoadResString(3) + "\tCtrl+N", wxEmptyString);
+    file->AppendSeparator();
+    file->Append(FrameId::Open, LoadResString(4) + "..." + "\tCtrl+O", wxEmptyString);
+    file->Append(FrameId::Save, LoadResString(5) + "\tCtrl+S", wxEmptyString);
+    file->Append(FrameId::SaveAs, LoadResString(6) + "..." + "\tCtrl+Shift+S", wxEmptyString);
+    file->AppendSeparator();
+    file->Append(FrameId::Exit, LoadResString(7) + "\tAlt+F4", wxEmptyString);
+
+    wxMenuBar* menuBar = new wxMenuBar;
+    menuBar->Append(file, LoadResString(2));
+    SetMenuBar(menuBar);
+}
+
+void HangarFrame::OnExit(wxCommandEvent& /*event*/)
+{
+    Close(false);
+}
+
+void HangarFrame::OnResetToDefaults(wxCommandEvent& /*event*/)
+{
+    wxWindow* page = m_notebook->GetCurrentPage();
+    if (Defaultable* defaultable = dynamic_cast<Defaultable*>(page))
+        defaultable->SetDefaults();
+}
+
+void HangarFrame::OnPaint(wxPaintEvent& /*event*/)
+{
+    wxPaintDC dc(this);
+    dc.DrawBitmap(*m_logo, 10, 10, false);
+}
+
+void MarkModified()
+{
+    if (!g_frame || g_frame->m_modified)
+        return;
+    g_frame->SetStatusText(g_frame->GetStatusBar()->GetStatusText(1) + "*", 1);
+    g_frame->m_modified = true;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "hangar/settings_section.h"
+
+#include <memory>
+#include <utility>
+#include <vector>
+#include <wx/frame.h>
+
+class AdvancedTab;
+class BasicTab;
+class MapRotationTab;
+class MiscTab;
+class wxBitmap;
+class wxFileConfig;
+class wxNotebook;
+
+// The launcher's main window: logo band, notebook with the four settings pages, the button row,
+// the File menu and the status bar. It owns the settings document behind the pages.
+class HangarFrame : public wxFrame
+{
+public:
+    // The window cannot be resized or maximised.
+    static constexpr long kFixedStyle = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
+
+    HangarFrame();
+    ~HangarFrame() override;
+
+    // The settings document.
+    bool ValidateSettings();
+    bool SaveSettings();
+    bool SaveSettingsAs();
+    void LoadSettings();
+
+    bool IsModified() const { return m_modified; }
+    const wxString& GetFileName() const { return m_fileName; }
+    const wxString& GetFilePath() const { return m_filePath; }
+    const wxString& GetStartDir() const { return m_startDir; }
+    const SettingsSection& GetSection() const { return m_section; }
+    wxNotebook* GetNotebook() const { return m_notebook; }
+    BasicTab* GetBasicTab() const { return m_basicTab; }
+    AdvancedTab* GetAdvancedTab() const { return m_advancedTab; }
+    MiscTab* GetMiscTab() const { return m_miscTab; }
+    MapRotationTab* GetMapRotationTab() const { return m_mapRotationTab; }
+
+private:
+    friend void MarkModified();
+
+    void CreateMenuBar();
+    void CreateBasicTab();
+    void CreateAdvancedTab();
+    void CreateMiscTab();
+    void CreateMapRotationTab();
+    void AddFixedEntries();
+
+    void OnNew(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnSaveAs(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnResetToDefaults(wxCommandEvent& event);
+    void OnLaunch(wxCommandEvent& event);
+    void OnPaint(wxPaintEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    SettingsSection m_section;
+    std::vector<SettingsSection*> m_sections;
+    wxFileConfig* m_config = nullptr; // the toolkit's global configuration owns it once installed
+    wxString m_fileName;
+    wxString m_filePath;
+    wxString m_startDir;
+    bool m_modified = true;
+    std::unique_ptr<wxBitmap> m_logo;
+    wxNotebook* m_notebook = nullptr;
+    BasicTab* m_basicTab = nullptr;
+    AdvancedTab* m_advancedTab = nullptr;
+    MiscTab* m_miscTab = nullptr;
+    MapRotationTab* m_mapRotationTab = nullptr;
+    std::vector<std::pair<wxString, wxString>> m_fixedEntries;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The main window; null while it is being built, so construction never marks anything modified.
+extern HangarFrame* g_frame;
+
+// The transfer buffer shared by every RangeValidator of the launcher; created by the main window
+// before any page and never freed.
+extern wxString* g_validatorText;
+
+// Marks the document modified after a user change: the status field gets a "*", once.
+void MarkModified();

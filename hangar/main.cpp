@@ -1,0 +1,3 @@
+#include "hangar/hangar_app.h"
+
+wxIMPLEMENT_APP(HangarApp);

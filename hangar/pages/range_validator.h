@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <wx/validate.h>
+
+class wxKeyEvent;
+
+// Keystroke filter of the numeric fields: keeps the text a plausible integer within
+// [minValue, maxValue] while the user types. Values the program sets are not judged.
+class RangeValidator : public wxValidator
+{
+public:
+    // text: the transfer buffer (the launcher passes g_validatorText); not owned.
+    RangeValidator(std::int32_t minValue, std::int32_t maxValue, wxString* text);
+    RangeValidator(const RangeValidator& other);
+
+    wxObject* Clone() const override;
+    bool Validate(wxWindow* parent) override;
+    bool TransferToWindow() override;
+    bool TransferFromWindow() override;
+
+    // True when the validator is usable: a buffer, max not below min, attached to a text control.
+    virtual bool CheckValidator() const;
+    // -1, 0 or +1; see CheckRangeText.
+    virtual int CheckRange(const wxString& text, bool final) const;
+
+private:
+    void OnChar(wxKeyEvent& event);
+
+    std::int32_t m_minValue;
+    std::int32_t m_maxValue;
+    wxString* m_text;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, and nothing when all are present.
+set -e
+need="cmake g++ make libwxgtk3.2-dev libgtest-dev xvfb xauth xfonts-base"
+missing=""
+for p in $need; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing

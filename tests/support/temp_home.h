@@ -1,0 +1,31 @@
+#pragma once
+
+#include <wx/string.h>
+
+// A temporary home folder for one test: HOME points at it (and the XDG folder variables are
+// cleared) while the object lives; it is removed with everything in it afterwards.
+class TempHome
+{
+public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+
+    const wxString& Path() const { return m_path; }
+    // The launcher's settings folder under this home.
+    wxString SettingsFolder() const;
+
+private:
+    wxString m_path;
+    wxString m_oldHome;
+    wxString m_oldCwd;
+};
+
+// Makes a fresh temporary folder; the caller removes it (RemoveTree).
+wxString MakeTempFolder(const wxString& prefix);
+void RemoveTree(const wxString& path);
+// Writes text to a file as bytes (UTF-8), creating missing folders; returns false on failure.
+bool WriteFileBytes(const wxString& path, const std::string& bytes);
+// Reads a whole file as bytes; empty when it cannot be read.
+std::string ReadFileBytes(const wxString& path);
