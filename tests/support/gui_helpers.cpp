@@ -17,7 +17,9 @@ bool TypeChar(wxTextCtrl* control, int keyCode, wxChar unicode)
     if (swallowed)
         return false;
     const int character = event.m_uniChar ? static_cast<int>(event.m_uniChar) : keyCode;
-    if (character >= 32 && character != WXK_DELETE && keyCode < WXK_START)
+    if (keyCode == WXK_RETURN && control->IsMultiLine())
+        control->WriteText("\n");
+    else if (character >= 32 && character != WXK_DELETE && keyCode < WXK_START)
         control->WriteText(wxString(static_cast<wxChar>(character)));
     return true;
 }
@@ -26,10 +28,17 @@ int TypeText(wxTextCtrl* control, const wxString& text)
 {
     int typed = 0;
     for (wxUniChar c : text)
+    {
+        if (c == '\n')
+        {
+            typed += TypeChar(control, WXK_RETURN) ? 1 : 0;
+            continue;
+        }
         typed += TypeChar(control, c.GetValue() < 256 ? static_cast<int>(c.GetValue()) : WXK_NONE,
                           static_cast<wxChar>(c.GetValue()))
                      ? 1
                      : 0;
+    }
     return typed;
 }
 

@@ -67,7 +67,7 @@ private:
 // control's event handlers (validator included) and, when nobody swallows it, the character is
 // written at the insertion point. Returns true when the character reached the control.
 bool TypeChar(wxTextCtrl* control, int keyCode, wxChar unicode = 0);
-// Types each character of text; returns how many got through.
+// Types each character of text ("\n" as the Enter key); returns how many got through.
 int TypeText(wxTextCtrl* control, const wxString& text);
 
 // Sends a command event (button click, check box, list selection ...) through the window's own

@@ -1,0 +1,84 @@
+#include "hangar/pages/text_limit.h"
+#include "tests/support/gui_helpers.h"
+
+#include <gtest/gtest.h>
+#include <wx/clipbrd.h>
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+class TextLimitTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_frame = new wxFrame(nullptr, wxID_ANY, "limits");
+        m_frame->Show();
+    }
+    void TearDown() override { m_frame->Destroy(); }
+
+    wxTextCtrl* MakeField(long style, std::size_t limit)
+    {
+        wxTextCtrl* field =
+            new wxTextCtrl(m_frame, wxID_ANY, "", wxDefaultPosition, wxDefaultSize, style);
+        LimitTextLength(field, limit);
+        return field;
+    }
+
+    wxFrame* m_frame = nullptr;
+};
+
+void Paste(wxTextCtrl* field, const wxString& text)
+{
+    if (wxTheClipboard->Open())
+    {
+        wxTheClipboard->SetData(new wxTextDataObject(text));
+        wxTheClipboard->Close();
+    }
+    wxClipboardTextEvent event(wxEVT_TEXT_PASTE, field->GetId());
+    event.SetEventObject(field);
+    if (field->GetEventHandler()->ProcessEvent(event))
+        return; // handled by the limit
+    field->WriteText(text);
+}
+} // namespace
+
+TEST_F(TextLimitTest, MultiLineTypingStopsAtTheLimitAndKeepsLines)
+{
+    wxTextCtrl* field = MakeField(wxTE_MULTILINE, 8);
+    EXPECT_EQ(5, TypeText(field, "ab\ncd"));
+    EXPECT_EQ(3, TypeText(field, "efghij"));
+    EXPECT_EQ("ab\ncdefg", field->GetValue());
+    // Deleting and navigating still work on a full field.
+    EXPECT_TRUE(TypeChar(field, WXK_BACK));
+    EXPECT_TRUE(TypeChar(field, WXK_LEFT));
+    // A character typed over a selection replaces it and fits.
+    field->SetSelection(0, 2);
+    EXPECT_TRUE(TypeChar(field, 'Z'));
+    EXPECT_EQ("Z\ncdefg", field->GetValue());
+}
+
+TEST_F(TextLimitTest, MultiLinePasteInsertsOnlyWhatFitsWithoutCuttingExistingText)
+{
+    wxTextCtrl* field = MakeField(wxTE_MULTILINE, 10);
+    field->ChangeValue("1234567");
+    field->SetInsertionPoint(3);
+    Paste(field, "abcdef");
+    Flush();
+    EXPECT_EQ("123abc4567", field->GetValue());
+}
+
+TEST_F(TextLimitTest, SingleLineUsesTheToolkitLimit)
+{
+    wxTextCtrl* field = MakeField(0, 4);
+    field->SetValue("abcdefg");
+    EXPECT_LE(field->GetValue().length(), 4u);
+}
+
+TEST_F(TextLimitTest, LongerTextSetByTheProgramIsCutAtTheLimit)
+{
+    wxTextCtrl* field = MakeField(wxTE_MULTILINE, 6);
+    field->SetValue("abcdefghij");
+    EXPECT_EQ("abcdef", field->GetValue());
+}
