@@ -76,7 +76,7 @@ shot() {
 start hangar
 win=$(wait_for_windows "$pid" "Iron Canopy™ Dedicated Server Launcher" 1 30) ||
     { cat "$work/hangar.log" >&2; echo "hangar showed no window" >&2; exit 1; }
-xdotool windowfocus --sync "$win"
+timeout 10 xdotool windowfocus --sync "$win"
 previous=""
 for page in basic advanced miscellaneous map-rotation; do
     if [ -n "$previous" ]; then

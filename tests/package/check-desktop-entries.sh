@@ -5,13 +5,12 @@
 set -u
 status=0
 for entry in "$@"; do
-    report=$(desktop-file-validate "$entry" 2>&1)
-    if [ $? -ne 0 ] || [ -n "$report" ]; then
+    if report=$(desktop-file-validate "$entry" 2>&1) && [ -z "$report" ]; then
+        echo "ok: $entry"
+    else
         echo "FAIL: $entry" >&2
         echo "$report" >&2
         status=1
-    else
-        echo "ok: $entry"
     fi
 done
 exit $status

@@ -41,7 +41,7 @@ step "building the package"
 "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack -G DEB failed"; }
 set -- "$work"/out/*.deb
-[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one .deb, found: $*"
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then fail "expected one .deb, found: $*"; fi
 deb=$1
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
@@ -54,7 +54,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
 # Computed from the programs by dpkg-shlibdeps: the C library and the toolkit must be there.
-echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//' >"$work/depends"
+echo "$depends" | sed 's/[,|]/\n/g' | sed 's/^ *//; s/ .*//' >"$work/depends"
 for lib in libc6 libstdc++6 libwxbase3.2-1 libwxgtk3.2-1; do
     grep -qxF "$lib" "$work/depends" || fail "Depends lacks $lib"
 done
