@@ -14,7 +14,7 @@ set(IC_LAUNCHER_DESKTOP ${IC_RESOURCES}/${IC_APP_ID}.hangar.desktop)
 set(IC_CONSOLE_DESKTOP ${IC_RESOURCES}/${IC_APP_ID}.signal.desktop)
 set(IC_METAINFO ${IC_RESOURCES}/${IC_APP_ID}.hangar.metainfo.xml)
 
-# Folders made by the installation are world-readable whatever the umask of the one installing.
+# Folders made by the installation are not group-writable (the umask can still narrow them).
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -61,4 +61,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageFolderModes.cmake)
 include(CPack)
