@@ -18,6 +18,30 @@ wxString ListText(const wxListBox* list)
 {
     return JoinStrings(list->GetStrings(), kListSeparator);
 }
+
+// Sets a field's text. A single-line field with a maximum length takes NOTHING of a longer text
+// (the toolkit drops the whole insertion), so such a field gets the longest start of the text
+// that it takes, the way its limit cuts typing: a hand-written name one character too long
+// loses that character, not the whole name.
+void SetFieldText(wxTextCtrl* field, const wxString& text)
+{
+    field->SetValue(text);
+    if (field->IsMultiLine() || field->GetValue().length() >= text.length())
+        return;
+    size_t fits = 0;                // the start of this length is taken
+    size_t refused = text.length(); // the start of this length is not
+    while (refused - fits > 1)
+    {
+        const size_t middle = fits + (refused - fits) / 2;
+        field->ChangeValue(text.Left(middle));
+        if (field->GetValue().length() == middle)
+            fits = middle;
+        else
+            refused = middle;
+    }
+    field->ChangeValue(wxString());
+    field->SetValue(text.Left(fits));
+}
 } // namespace
 
 wxString SavedValue(const wxString& key, wxWindow* control)
@@ -44,7 +68,7 @@ void LoadValue(const wxString& key, wxWindow* control, const wxConfigBase& confi
     if (wxTextCtrl* text = dynamic_cast<wxTextCtrl*>(control))
     {
         if (config.Read(key, &stored))
-            text->SetValue(key == kRounds ? RoundsForField(stored) : stored);
+            SetFieldText(text, key == kRounds ? RoundsForField(stored) : stored);
     }
     else if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(control))
     {

@@ -37,6 +37,29 @@ bool IsEmptyText(const SettingsSection& section, const wxString& key)
     return text && text->GetValue().empty();
 }
 
+// The file chosen in a file dialog, or empty text. The native chooser reports its selection once
+// it has been shown and has loaded the folder; a choice made without showing it (as an automated
+// answer does) is known from the dialog's folder and file name.
+wxFileName ChosenFile(const wxFileDialog& dialog)
+{
+    wxString path = dialog.GetPath();
+    if (path.empty() && !dialog.GetFilename().empty())
+        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    wxFileName chosen(path);
+    if (!path.empty())
+        chosen.MakeAbsolute();
+    return chosen;
+}
+
+// The process's working directory follows the folder chosen in a file dialog, as the dialog's
+// own option does when it is really shown. A folder that does not exist (the save will report
+// it) leaves the working directory as it is.
+void FollowChosenFolder(const wxFileName& chosen)
+{
+    wxLogNull noLog;
+    wxSetWorkingDirectory(chosen.GetPath());
+}
+
 // True when the configuration is the document configuration of some main window.
 bool HeldByAMainWindow(const wxConfigBase* config)
 {
@@ -125,10 +148,10 @@ bool HangarFrame::SaveSettingsAs()
     }
     wxFileDialog dialog(this, "Save File As", folder, name, kWildcard,
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_CHANGE_DIR);
-    if (dialog.ShowModal() != wxID_OK)
+    const wxFileName chosen = dialog.ShowModal() == wxID_OK ? ChosenFile(dialog) : wxFileName();
+    if (!chosen.IsOk())
         return false;
-    const wxFileName chosen(dialog.GetPath());
-    wxSetWorkingDirectory(chosen.GetPath()); // the working directory follows the chosen folder
+    FollowChosenFolder(chosen);
 
     // Keep the current document to go back to when the new file cannot be written.
     SettingsConfig previousConfig = std::move(m_config);
@@ -198,10 +221,10 @@ void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
         name = current.GetFullName();
     }
     wxFileDialog dialog(this, "Open", folder, name, kWildcard, wxFD_OPEN | wxFD_CHANGE_DIR);
-    if (dialog.ShowModal() != wxID_OK)
+    const wxFileName chosen = dialog.ShowModal() == wxID_OK ? ChosenFile(dialog) : wxFileName();
+    if (!chosen.IsOk())
         return;
-    const wxFileName chosen(dialog.GetPath());
-    wxSetWorkingDirectory(chosen.GetPath());
+    FollowChosenFolder(chosen);
     m_fileName = chosen.GetFullName();
     m_filePath = chosen.GetFullPath();
     LoadSettings();
