@@ -37,7 +37,7 @@ bool IsEmptyText(const SettingsSection& section, const wxString& key)
     return text && text->GetValue().empty();
 }
 
-// The file chosen in a file dialog, or empty text. The native chooser reports its selection once
+// The file chosen in a file dialog (not IsOk() when there is none). The native chooser reports its selection once
 // it has been shown and has loaded the folder; a choice made without showing it (as an automated
 // answer does) is known from the dialog's folder and file name.
 wxFileName ChosenFile(const wxFileDialog& dialog)

@@ -5,7 +5,10 @@
 #include <cerrno>
 #include <cstring>
 #include <wx/debug.h>
+#include <wx/file.h>
 #include <wx/fileconf.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/strconv.h>
@@ -71,18 +74,48 @@ wxString DecodeSettingsText(const std::string& bytes)
     return WithoutNul(Decode(bytes));
 }
 
-SettingsConfig ConfigFromText(const wxString& text)
+namespace
+{
+// Parses ini text with the toolkit. Its file reader keeps blank lines and reads in one go, while
+// its stream reader drops blank lines and grows its buffer 1 KB at a time (quadratic where the
+// allocator cannot grow a block in place). So the text goes through a private temporary file
+// (owner only, removed at once); the stream reader is the fallback when none can be made.
+wxFileConfig* ParseText(const wxString& text)
 {
     const wxScopedCharBuffer utf8 = text.utf8_str();
+    wxFile temp;
+    const wxString tempPath =
+        wxFileName::CreateTempFileName(wxFileName::GetTempDir() + "/hangar-settings-", &temp);
+    if (!tempPath.empty())
+    {
+        const bool written = temp.Write(utf8.data(), utf8.length()) == utf8.length();
+        const bool closed = temp.Close();
+        wxFileConfig* config = nullptr;
+        if (written && closed)
+            config = new wxFileConfig(wxEmptyString, wxEmptyString, tempPath, wxEmptyString,
+                                      wxCONFIG_USE_LOCAL_FILE, wxConvUTF8);
+        wxRemoveFile(tempPath);
+        if (config)
+            return config;
+    }
     wxMemoryInputStream in(utf8.data(), utf8.length());
+    return new wxFileConfig(in, wxConvUTF8);
+}
+} // namespace
+
+SettingsConfig ConfigFromText(const wxString& text)
+{
     wxLogNull noLog; // the toolkit reports lines it cannot parse; they stay in the file as they are
     // It also asserts on an entry line without a name ("=value"); such a line is user data, not
     // a program error, and is kept as it stands like any other.
     const wxAssertHandler_t assertHandler = wxSetAssertHandler(nullptr);
-    SettingsConfig config(new wxFileConfig(in, wxConvUTF8));
+    SettingsConfig config(ParseText(text));
     wxSetAssertHandler(assertHandler);
     config->SetExpandEnvVars(false); // "$HOME" in a password is text, as the server reads it
+    // The launcher writes the file itself (SettingsFileBytes, WriteFileAtomically): the toolkit
+    // must never flush this configuration, not even when it is deleted.
     config->DisableAutoSave();
+    config->SetUmask(077);
     return config;
 }
 
@@ -115,8 +148,7 @@ wxString SaveErrorText(const wxString& path, int error)
 
 wxString UnreadFileText(const wxString& path, int error)
 {
-    return wxString::Format("The settings were not saved: the file \"%s\" could not be read when "
-                            "it was opened (%s), and saving would replace its content. Use Save "
-                            "As to choose a file.",
+    return wxString::Format("The settings were not saved: the file \"%s\" could not be read (%s), "
+                            "and saving would replace content that was never read.",
                             path, wxSysErrorMsgStr(error));
 }

@@ -15,8 +15,8 @@ struct GlobalConfigDeleter
 };
 
 // The configuration that holds a settings file's content in memory. It is read from the file by
-// the launcher itself and written back only through SettingsFileBytes and WriteFileAtomically:
-// it has no file of its own, so the toolkit never writes it behind the launcher's back.
+// the launcher itself and written back only through SettingsFileBytes and WriteFileAtomically;
+// the toolkit never flushes it on its own.
 using SettingsConfig = std::unique_ptr<wxFileConfig, GlobalConfigDeleter>;
 
 // The text of a settings file from its bytes, losing nothing: UTF-8 (a leading byte-order mark

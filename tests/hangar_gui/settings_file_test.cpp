@@ -120,6 +120,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     const std::string original = "; hand-written notes\n"
                                  "[Other.Group]\n"
                                  "Anything=at all\n"
+                                 "\n"
                                  "[DedicatedServer.DedicatedServer]\n"
                                  "# the server reads this group\n"
                                  "GameName=Foreign\n"
@@ -141,7 +142,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     MenuCommand(FrameId::Save);
     const std::string saved = ReadFileBytes(DefaultSettingsPath());
     for (const char* line :
-         {"; hand-written notes\n", "[Other.Group]\nAnything=at all\n",
+         {"; hand-written notes\n", "[Other.Group]\nAnything=at all\n\n[",
           "# the server reads this group\n", "FriendlyFire=true\n", "FutureSetting=42\n",
           "GameName=Foreign\n", "RotationList=Kestrel,,Glacier\n", "GameType=ObjectiveSkydrop\n",
           "Rounds=1\n"})
