@@ -119,16 +119,3 @@ TEST_F(ControlValuesTest, ALimitedFieldTakesTheStartOfALongerValue)
     LoadAll("Text=abc\n");
     EXPECT_EQ("abc", m_text->GetValue());
 }
-
-TEST_F(ControlValuesTest, RoundsComeBackAsTheNumberThatGivesTheStoredValue)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"3", "5"}, {"1", "1"}, {"0", "0"}, {"abc", "abc"}, {"", ""}};
-    for (const auto& [stored, field] : cases)
-    {
-        SettingsConfig config = ConfigFromText(wxString("[G]\nRounds=") + stored + "\n");
-        config->SetPath("/G");
-        LoadValue("Rounds", m_text, *config);
-        EXPECT_EQ(field, m_text->GetValue()) << stored;
-    }
-}
