@@ -37,9 +37,17 @@ bool IsEmptyText(const SettingsSection& section, const wxString& key)
     return text && text->GetValue().empty();
 }
 
-// The file chosen in a file dialog (not IsOk() when there is none). The native chooser reports its selection once
-// it has been shown and has loaded the folder; a choice made without showing it (as an automated
-// answer does) is known from the dialog's folder and file name.
+// The file the Open and Save As dialogs propose, with the folder they start in: the default
+// settings file in the settings folder, or a titled document's own file in its own folder.
+wxFileName ProposedFile(const wxString& filePath)
+{
+    return filePath.empty() ? wxFileName(GetSettingsFolder(), kDefaultSettingsFileName)
+                            : wxFileName(filePath);
+}
+
+// The file chosen in a file dialog (not IsOk() when there is none). The native chooser reports its
+// selection once it has been shown and has loaded the folder; a choice made without showing it (as
+// an automated answer does) is known from the dialog's folder and file name.
 wxFileName ChosenFile(const wxFileDialog& dialog)
 {
     wxString path = dialog.GetPath();
@@ -137,16 +145,8 @@ bool HangarFrame::SaveSettingsAs()
     if (!ValidateSettings())
         return false;
 
-    // A titled document proposes its own file, in its own folder.
-    wxString folder = GetSettingsFolder();
-    wxString name = kDefaultSettingsFileName;
-    if (!m_filePath.empty())
-    {
-        const wxFileName current(m_filePath);
-        folder = current.GetPath();
-        name = current.GetFullName();
-    }
-    wxFileDialog dialog(this, "Save File As", folder, name, kWildcard,
+    const wxFileName proposed = ProposedFile(m_filePath);
+    wxFileDialog dialog(this, "Save File As", proposed.GetPath(), proposed.GetFullName(), kWildcard,
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_CHANGE_DIR);
     const wxFileName chosen = dialog.ShowModal() == wxID_OK ? ChosenFile(dialog) : wxFileName();
     if (!chosen.IsOk())
@@ -212,15 +212,9 @@ void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
 {
     if (!OfferToSaveChanges())
         return;
-    wxString folder = GetSettingsFolder();
-    wxString name = kDefaultSettingsFileName;
-    if (!m_filePath.empty())
-    {
-        const wxFileName current(m_filePath);
-        folder = current.GetPath();
-        name = current.GetFullName();
-    }
-    wxFileDialog dialog(this, "Open", folder, name, kWildcard, wxFD_OPEN | wxFD_CHANGE_DIR);
+    const wxFileName proposed = ProposedFile(m_filePath);
+    wxFileDialog dialog(this, "Open", proposed.GetPath(), proposed.GetFullName(), kWildcard,
+                        wxFD_OPEN | wxFD_CHANGE_DIR);
     const wxFileName chosen = dialog.ShowModal() == wxID_OK ? ChosenFile(dialog) : wxFileName();
     if (!chosen.IsOk())
         return;

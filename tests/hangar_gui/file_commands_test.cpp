@@ -140,6 +140,30 @@ TEST_F(FileCommandsTest, SaveOnAnUntitledDocumentAsksForAFile)
     EXPECT_EQ(path, m_frame->GetFilePath());
 }
 
+TEST_F(FileCommandsTest, TheFileDialogsProposeTheSettingsFileOrTheDocumentsOwn)
+{
+    StartLauncher();
+    FillRequired();
+    ShownFileDialog shown;
+    wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), ExpectFileDialog(&shown, "", wxID_CANCEL));
+    EXPECT_EQ("Save File As", shown.m_message);
+    EXPECT_EQ(SettingsFolder(), shown.m_directory);
+    EXPECT_EQ("TROVDedicatedServer.ini", shown.m_fileName);
+    EXPECT_EQ("Config files (*.ini)|*.ini", shown.m_wildcard);
+    const long saveStyle = wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_CHANGE_DIR;
+    EXPECT_EQ(saveStyle, shown.m_style & (saveStyle | wxFD_OPEN));
+
+    const wxString path = Home() + "/elsewhere/mine.ini";
+    wxMkdir(Home() + "/elsewhere");
+    wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), wxExpectModal<wxFileDialog>(path));
+    wxTEST_DIALOG(MenuCommand(FrameId::Open), ExpectFileDialog(&shown, "", wxID_CANCEL));
+    EXPECT_EQ("Open", shown.m_message);
+    EXPECT_EQ(Home() + "/elsewhere", shown.m_directory);
+    EXPECT_EQ("mine.ini", shown.m_fileName);
+    EXPECT_EQ(wxFD_OPEN | wxFD_CHANGE_DIR,
+              shown.m_style & (wxFD_OPEN | wxFD_SAVE | wxFD_CHANGE_DIR | wxFD_OVERWRITE_PROMPT));
+}
+
 TEST_F(FileCommandsTest, ValidationShowsOneMessageAndWritesNothing)
 {
     StartLauncher();

@@ -60,6 +60,45 @@ private:
     ShownMessage* m_shown;
 };
 
+// What a file dialog proposed; filled in by ExpectFileDialog.
+struct ShownFileDialog
+{
+    wxString m_message;
+    wxString m_directory;
+    wxString m_fileName;
+    wxString m_wildcard;
+    long m_style = 0;
+};
+
+// Expects a file dialog, records what it proposed into `shown`, and answers it as
+// wxExpectModal<wxFileDialog> does: with `path` and `answer`.
+class ExpectFileDialog : public wxExpectModalBase<wxFileDialog, ExpectFileDialog>
+{
+public:
+    ExpectFileDialog(ShownFileDialog* shown, const wxString& path, int answer = wxID_OK)
+        : m_shown(shown), m_path(path), m_answer(answer)
+    {
+    }
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override
+    {
+        m_shown->m_message = dialog->GetMessage();
+        m_shown->m_directory = dialog->GetDirectory();
+        m_shown->m_fileName = dialog->GetFilename();
+        m_shown->m_wildcard = dialog->GetWildcard();
+        m_shown->m_style = dialog->GetWindowStyle();
+        dialog->SetPath(m_path);
+        return m_answer;
+    }
+    wxString GetDefaultDescription() const override { return "a file dialog"; }
+
+private:
+    ShownFileDialog* m_shown;
+    wxString m_path;
+    int m_answer;
+};
+
 // Each launcher test gets its own home (documents folder) and its own start folder as working
 // directory, and builds the real main window the way the program does.
 class LauncherTest : public ::testing::Test
