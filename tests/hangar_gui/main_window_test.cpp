@@ -2,6 +2,7 @@
 #include "hangar/pages/basic_tab.h"
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
+#include "tests/hangar_gui/frame_buttons.h"
 #include "tests/hangar_gui/launcher_fixture.h"
 
 #include <wx/button.h>
@@ -55,8 +56,8 @@ TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
 TEST_F(MainWindowTest, ButtonRowAndStatusBar)
 {
     HangarFrame* frame = StartLauncher();
-    wxButton* reset = wxDynamicCast(frame->FindWindow(FrameId::ResetToDefaults), wxButton);
-    wxButton* launch = wxDynamicCast(frame->FindWindow(FrameId::Launch), wxButton);
+    wxButton* reset = FrameButton(frame, FrameId::ResetToDefaults);
+    wxButton* launch = FrameButton(frame, FrameId::Launch);
     ASSERT_NE(nullptr, reset);
     ASSERT_NE(nullptr, launch);
     EXPECT_EQ("Reset to Defaults", reset->GetLabel());
@@ -118,7 +119,7 @@ TEST_F(MainWindowTest, ResetToDefaultsResetsTheCurrentPageOnly)
     rotation->Append("Kestrel");
     rotation->Append("Glacier");
 
-    wxButton* reset = wxDynamicCast(frame->FindWindow(FrameId::ResetToDefaults), wxButton);
+    wxButton* reset = FrameButton(frame, FrameId::ResetToDefaults);
     ASSERT_NE(nullptr, reset);
     for (int page : {0, 1, 2})
     {
