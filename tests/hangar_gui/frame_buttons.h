@@ -14,7 +14,7 @@ inline wxButton* FrameButton(HangarFrame* frame, int id)
     {
         if (child == frame->GetNotebook())
             continue;
-        if (wxButton* button = wxDynamicCast(child->FindWindow(id), wxButton))
+        if (wxButton* button = dynamic_cast<wxButton*>(child->FindWindow(id)))
             return button;
     }
     return nullptr;

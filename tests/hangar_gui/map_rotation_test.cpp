@@ -31,7 +31,7 @@ protected:
         return m_page;
     }
 
-    wxButton* Button(int id) const { return wxDynamicCast(m_page->FindWindow(id), wxButton); }
+    wxButton* Button(int id) const { return dynamic_cast<wxButton*>(m_page->FindWindow(id)); }
     void Click(int id) const { ClickButton(Button(id)); }
     void SelectMap(int index) const { SelectListItem(m_maps, index); }
     void SelectRotation(int index) const { SelectListItem(m_rotation, index); }
@@ -112,7 +112,6 @@ TEST_F(MapRotationTest, LayoutLabelsAndStartState)
         EXPECT_GT(rect.GetTop(), top) << id;
         top = rect.GetBottom();
     }
-
 }
 
 TEST_F(MapRotationTest, MissingMapListIsCreatedWithTheSixMapsInOrder)
