@@ -33,16 +33,20 @@ inline std::string ShellQuoted(const wxString& text)
 
 // Writes the script to `path` with file mode `mode`. It writes `recordPath` complete in one
 // step (renamed into place), then exits, or with `stayRunning` goes on running for a minute.
+// With a `snapshotPath`, it first copies that file, as it is when the script starts, to
+// `recordPath` + ".snapshot".
 inline bool WriteFakeProgram(const wxString& path, const wxString& recordPath, bool stayRunning,
-                             mode_t mode = 0755)
+                             mode_t mode = 0755, const wxString& snapshotPath = wxString())
 {
+    const std::string snapshot =
+        snapshotPath.empty() ? std::string()
+                             : "cp " + ShellQuoted(snapshotPath) + " \"$record.snapshot\"\n";
     const std::string script =
         "#!/bin/sh\n"
         "PATH=/usr/local/bin:/usr/bin:/bin\n"
         "session() { read -r s < /proc/$$/stat; s=${s##*) }; set -- $s; echo \"$4\"; }\n"
         "record=" +
-        ShellQuoted(recordPath) +
-        "\n"
+        ShellQuoted(recordPath) + "\n" + snapshot +
         "{\n"
         "  echo \"pid=$$\"\n"
         "  echo \"sid=$(session)\"\n"
