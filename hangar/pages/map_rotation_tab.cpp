@@ -31,19 +31,7 @@ wxPanel* CreateColumn(wxWindow* parent)
 }
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
-    EVT_LISTBOX(MapRotationId::MapList, MapRotationTab::OnListSelected)
-    EVT_LISTBOX(MapRotationId::RotationList, MapRotationTab::OnListSelected)
-    EVT_BUTTON(MapRotationId::Add, MapRotationTab::OnAddMap)
-    EVT_BUTTON(MapRotationId::Remove, MapRotationTab::OnRemoveMap)
-    EVT_BUTTON(MapRotationId::MoveUp, MapRotationTab::OnMoveUp)
-    EVT_BUTTON(MapRotationId::MoveDown, MapRotationTab::OnMoveDown)
-    EVT_BUTTON(MapRotationId::Clear, MapRotationTab::OnClearRotation)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    MapRotationTab::MapRotationTab(wxWindow* parent)
+MapRotationTab::MapRotationTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
     const wxArrayString maps = OpenMapList();
@@ -203,3 +191,15 @@ void MapRotationTab::SwapRotationEntries(int from, int to)
     m_rotationList->SetString(to, moving);
     m_rotationList->SetSelection(to);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
+    EVT_LISTBOX(MapRotationId::MapList, MapRotationTab::OnListSelected)
+    EVT_LISTBOX(MapRotationId::RotationList, MapRotationTab::OnListSelected)
+    EVT_BUTTON(MapRotationId::Add, MapRotationTab::OnAddMap)
+    EVT_BUTTON(MapRotationId::Remove, MapRotationTab::OnRemoveMap)
+    EVT_BUTTON(MapRotationId::MoveUp, MapRotationTab::OnMoveUp)
+    EVT_BUTTON(MapRotationId::MoveDown, MapRotationTab::OnMoveDown)
+    EVT_BUTTON(MapRotationId::Clear, MapRotationTab::OnClearRotation)
+wxEND_EVENT_TABLE()
+    // clang-format on
