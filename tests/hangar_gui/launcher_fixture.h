@@ -18,6 +18,7 @@
 #include <wx/filefn.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/notebook.h>
 #include <wx/statusbr.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -200,6 +201,8 @@ private:
     {
         for (wxWindow* child : window->GetChildren())
         {
+            if (dynamic_cast<wxNotebook*>(child))
+                continue; // the pages' buttons reuse the frame's small ids
             wxButton* button = dynamic_cast<wxButton*>(child);
             if (button && button->GetId() == id)
                 return button;

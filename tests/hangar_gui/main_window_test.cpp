@@ -2,7 +2,6 @@
 #include "hangar/pages/basic_tab.h"
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
-#include "tests/hangar_gui/frame_buttons.h"
 #include "tests/hangar_gui/launcher_fixture.h"
 
 #include <wx/button.h>
@@ -56,8 +55,8 @@ TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
 TEST_F(MainWindowTest, ButtonRowAndStatusBar)
 {
     HangarFrame* frame = StartLauncher();
-    wxButton* reset = FrameButton(frame, FrameId::ResetToDefaults);
-    wxButton* launch = FrameButton(frame, FrameId::Launch);
+    wxButton* reset = FindButton(FrameId::ResetToDefaults);
+    wxButton* launch = FindButton(FrameId::Launch);
     ASSERT_NE(nullptr, reset);
     ASSERT_NE(nullptr, launch);
     EXPECT_EQ("Reset to Defaults", reset->GetLabel());
@@ -119,7 +118,7 @@ TEST_F(MainWindowTest, ResetToDefaultsResetsTheCurrentPageOnly)
     rotation->Append("Kestrel");
     rotation->Append("Glacier");
 
-    wxButton* reset = FrameButton(frame, FrameId::ResetToDefaults);
+    wxButton* reset = FindButton(FrameId::ResetToDefaults);
     ASSERT_NE(nullptr, reset);
     for (int page : {0, 1, 2})
     {

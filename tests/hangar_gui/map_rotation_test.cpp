@@ -1,7 +1,7 @@
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
-#include "tests/hangar_gui/frame_buttons.h"
 #include "tests/hangar_gui/launcher_fixture.h"
+#include "tests/support/expect_message.h"
 #include "tests/support/wx_print.h"
 
 #include <vector>
@@ -13,12 +13,6 @@ namespace
 {
 const std::vector<wxString> kDefaultMaps = {"Kestrel", "BurningFarm", "NightWatch",
                                             "Glacier", "Tideline",    "Corsair"};
-
-std::vector<wxString> Items(const wxListBox* list)
-{
-    const wxArrayString strings = list->GetStrings();
-    return std::vector<wxString>(strings.begin(), strings.end());
-}
 
 class MapRotationTest : public LauncherTest
 {
@@ -60,16 +54,18 @@ protected:
         return names;
     }
 
-    std::vector<wxString> Rotation() const { return Items(m_rotation); }
+    std::vector<wxString> RotationItems() const { return Items(m_rotation); }
     int Selected() const { return m_rotation->GetSelection(); }
 
-    // Fills the rotation as a load does: appended in order, no selection, buttons updated after.
-    void LoadRotation(const std::vector<wxString>& names) const
+    // Starts from a saved document whose RotationList is `rotation`: titled and not modified.
+    void StartSaved(const std::string& rotation)
     {
-        m_rotation->Clear();
-        for (const wxString& name : names)
-            m_rotation->Append(name);
-        m_page->UpdateButtons();
+        ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(),
+                                   "[DedicatedServer.DedicatedServer]\nUsername=operator\n"
+                                   "Password=hunter2\nRotationList=" +
+                                       rotation + "\n"));
+        Start();
+        ASSERT_FALSE(m_frame->IsModified());
     }
 
     wxString MapListPath() const { return SettingsFolder() + "/TROVMaps.ini"; }
@@ -95,7 +91,7 @@ TEST_F(MapRotationTest, LayoutLabelsAndStartState)
     EXPECT_FALSE(m_maps->HasFlag(wxLB_SORT));
     EXPECT_FALSE(m_rotation->HasFlag(wxLB_SORT));
     EXPECT_EQ(m_rotation, m_page->FindWindow(MapRotationId::RotationList));
-    EXPECT_TRUE(Rotation().empty());
+    EXPECT_TRUE(RotationItems().empty());
     EXPECT_EQ("", Enabled());
 
     // Maps on the left, the buttons top to bottom in the middle, the rotation on the right.
@@ -131,7 +127,7 @@ TEST_F(MapRotationTest, HandEditedMapListIsShownInItsOwnOrderAndLeftAlone)
     Start();
     EXPECT_EQ((std::vector<wxString>{"Zephyr", "Corsair", "Anvil Ridge", "Bravo"}), Items(m_maps));
     AddMap(2);
-    EXPECT_EQ((std::vector<wxString>{"Anvil Ridge"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Anvil Ridge"}), RotationItems());
     CloseLauncher();
     EXPECT_EQ(edited, ReadFileBytes(MapListPath()));
 }
@@ -142,16 +138,18 @@ TEST_F(MapRotationTest, EmptyMapGroupLeavesAddAlwaysDisabled)
     Start();
     EXPECT_EQ(0u, m_maps->GetCount());
     EXPECT_EQ("", Enabled());
+    CloseLauncher();
 
     // Only a loaded rotation can be edited.
-    LoadRotation({"Kestrel", "Glacier"});
+    StartSaved("Kestrel,Glacier");
+    EXPECT_EQ(0u, m_maps->GetCount());
     EXPECT_EQ("Clear", Enabled());
     SelectRotation(1);
     EXPECT_EQ("Remove MoveUp Clear", Enabled());
     Click(MapRotationId::Add); // nothing to add
-    EXPECT_EQ((std::vector<wxString>{"Kestrel", "Glacier"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "Glacier"}), RotationItems());
     Click(MapRotationId::MoveUp);
-    EXPECT_EQ((std::vector<wxString>{"Glacier", "Kestrel"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Glacier", "Kestrel"}), RotationItems());
     EXPECT_EQ("Remove MoveDown Clear", Enabled());
     EXPECT_EQ("[TROVGame.Maps]\n", ReadFileBytes(MapListPath()));
 }
@@ -163,14 +161,14 @@ TEST_F(MapRotationTest, AddInsertsAfterTheSelectionAndSelectsTheNewEntry)
     EXPECT_EQ("Add", Enabled());
 
     Click(MapRotationId::Add);
-    EXPECT_EQ((std::vector<wxString>{"Kestrel"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Kestrel"}), RotationItems());
     EXPECT_EQ(0, Selected());
     EXPECT_EQ("Add Remove Clear", Enabled());
 
     // Repeated adds build the rotation in click order.
     AddMap(2);
     AddMap(5);
-    EXPECT_EQ((std::vector<wxString>{"Kestrel", "NightWatch", "Corsair"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "NightWatch", "Corsair"}), RotationItems());
     EXPECT_EQ(2, Selected());
     EXPECT_EQ("Add Remove MoveUp Clear", Enabled());
 
@@ -179,7 +177,7 @@ TEST_F(MapRotationTest, AddInsertsAfterTheSelectionAndSelectsTheNewEntry)
     EXPECT_EQ("Add Remove MoveDown Clear", Enabled());
     AddMap(1);
     EXPECT_EQ((std::vector<wxString>{"Kestrel", "BurningFarm", "NightWatch", "Corsair"}),
-              Rotation());
+              RotationItems());
     EXPECT_EQ(1, Selected());
     EXPECT_EQ("Add Remove MoveUp MoveDown Clear", Enabled());
 
@@ -187,19 +185,18 @@ TEST_F(MapRotationTest, AddInsertsAfterTheSelectionAndSelectsTheNewEntry)
     Click(MapRotationId::Add);
     EXPECT_EQ(
         (std::vector<wxString>{"Kestrel", "BurningFarm", "BurningFarm", "NightWatch", "Corsair"}),
-        Rotation());
+        RotationItems());
     EXPECT_EQ(2, Selected());
     EXPECT_EQ(kDefaultMaps, Items(m_maps)) << "the maps stay as they are";
 }
 
 TEST_F(MapRotationTest, AddWithoutARotationSelectionAppendsAtTheEnd)
 {
-    Start();
-    LoadRotation({"Glacier", "Tideline"});
+    StartSaved("Glacier,Tideline");
     EXPECT_EQ(wxNOT_FOUND, Selected());
     EXPECT_EQ("Clear", Enabled());
     AddMap(0);
-    EXPECT_EQ((std::vector<wxString>{"Glacier", "Tideline", "Kestrel"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Glacier", "Tideline", "Kestrel"}), RotationItems());
     EXPECT_EQ(2, Selected());
     EXPECT_EQ("Add Remove MoveUp Clear", Enabled());
 }
@@ -212,27 +209,27 @@ TEST_F(MapRotationTest, RemoveSelectsTheEntryBefore)
 
     SelectRotation(2);
     Click(MapRotationId::Remove);
-    EXPECT_EQ((std::vector<wxString>{"Kestrel", "BurningFarm", "Glacier"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "BurningFarm", "Glacier"}), RotationItems());
     EXPECT_EQ(1, Selected());
     EXPECT_EQ("Add Remove MoveUp MoveDown Clear", Enabled());
 
     // Removing the first entry selects the new first one.
     SelectRotation(0);
     Click(MapRotationId::Remove);
-    EXPECT_EQ((std::vector<wxString>{"BurningFarm", "Glacier"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"BurningFarm", "Glacier"}), RotationItems());
     EXPECT_EQ(0, Selected());
     EXPECT_EQ("Add Remove MoveDown Clear", Enabled());
 
     // Removing the last entry selects the one before it.
     SelectRotation(1);
     Click(MapRotationId::Remove);
-    EXPECT_EQ((std::vector<wxString>{"BurningFarm"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"BurningFarm"}), RotationItems());
     EXPECT_EQ(0, Selected());
     EXPECT_EQ("Add Remove Clear", Enabled());
 
     // The only entry: an empty list without selection; only Add can stay enabled.
     Click(MapRotationId::Remove);
-    EXPECT_TRUE(Rotation().empty());
+    EXPECT_TRUE(RotationItems().empty());
     EXPECT_EQ(wxNOT_FOUND, Selected());
     EXPECT_EQ("Add", Enabled());
 }
@@ -247,18 +244,18 @@ TEST_F(MapRotationTest, MoveUpAndDownSwapNeighboursAndFollowTheEntry)
 
     SelectRotation(0);
     Click(MapRotationId::MoveDown);
-    EXPECT_EQ((std::vector<wxString>{"BurningFarm", "Kestrel", "NightWatch"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"BurningFarm", "Kestrel", "NightWatch"}), RotationItems());
     EXPECT_EQ(1, Selected());
     EXPECT_EQ("Add Remove MoveUp MoveDown Clear", Enabled());
 
     Click(MapRotationId::MoveDown);
-    EXPECT_EQ((std::vector<wxString>{"BurningFarm", "NightWatch", "Kestrel"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"BurningFarm", "NightWatch", "Kestrel"}), RotationItems());
     EXPECT_EQ(2, Selected());
     EXPECT_EQ("Add Remove MoveUp Clear", Enabled()) << "Move Down is off on the last entry";
 
     Click(MapRotationId::MoveUp);
     Click(MapRotationId::MoveUp);
-    EXPECT_EQ((std::vector<wxString>{"Kestrel", "BurningFarm", "NightWatch"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "BurningFarm", "NightWatch"}), RotationItems());
     EXPECT_EQ(0, Selected());
     EXPECT_EQ("Add Remove MoveDown Clear", Enabled()) << "Move Up is off on the first entry";
 }
@@ -269,7 +266,7 @@ TEST_F(MapRotationTest, ClearEmptiesTheRotationWithoutAsking)
     AddMap(4);
     AddMap(4);
     Click(MapRotationId::Clear);
-    EXPECT_TRUE(Rotation().empty());
+    EXPECT_TRUE(RotationItems().empty());
     EXPECT_EQ(wxNOT_FOUND, Selected());
     EXPECT_EQ("Add", Enabled());
     EXPECT_EQ(kDefaultMaps, Items(m_maps));
@@ -277,30 +274,69 @@ TEST_F(MapRotationTest, ClearEmptiesTheRotationWithoutAsking)
 
 TEST_F(MapRotationTest, HandlersDoNothingWithoutASelection)
 {
-    Start();
-    LoadRotation({"Glacier", "Tideline"});
+    StartSaved("Glacier,Tideline");
     for (int id : {MapRotationId::Add, MapRotationId::Remove, MapRotationId::MoveUp,
                    MapRotationId::MoveDown})
         Click(id); // disabled buttons: the click events reach the handlers all the same
-    EXPECT_EQ((std::vector<wxString>{"Glacier", "Tideline"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Glacier", "Tideline"}), RotationItems());
     EXPECT_EQ(wxNOT_FOUND, Selected());
 
     SelectRotation(0);
     Click(MapRotationId::MoveUp);
     SelectRotation(1);
     Click(MapRotationId::MoveDown);
-    EXPECT_EQ((std::vector<wxString>{"Glacier", "Tideline"}), Rotation());
+    EXPECT_EQ((std::vector<wxString>{"Glacier", "Tideline"}), RotationItems());
     EXPECT_EQ(1, Selected());
+    EXPECT_FALSE(m_frame->IsModified()) << "nothing was edited";
 }
 
-TEST_F(MapRotationTest, ResetToDefaultsEmptiesTheRotationOnThisPage)
+TEST_F(MapRotationTest, ResetToDefaultsEmptiesTheRotationWithoutMarkingTheDocument)
 {
-    Start();
-    AddMap(0);
-    AddMap(3);
+    StartSaved("Kestrel,Glacier");
+    SelectMap(3);
+    SelectRotation(1);
     m_frame->GetNotebook()->SetSelection(3);
-    ClickButton(FrameButton(m_frame, FrameId::ResetToDefaults));
-    EXPECT_TRUE(Rotation().empty());
+    ClickButton(FindButton(FrameId::ResetToDefaults));
+    EXPECT_TRUE(RotationItems().empty());
     EXPECT_EQ("Add", Enabled()) << "the map selection stays";
     EXPECT_EQ(kDefaultMaps, Items(m_maps));
+    EXPECT_FALSE(m_frame->IsModified());
+    EXPECT_EQ("TROVDedicatedServer.ini", StatusText());
+
+    // While the rotation stays empty the document cannot be saved.
+    bool saved = true;
+    wxTEST_DIALOG(saved = m_frame->SaveSettings(),
+                  ExpectMessage("Map Rotation cannot be left blank."));
+    EXPECT_FALSE(saved);
+}
+
+TEST_F(MapRotationTest, EveryEditMarksTheDocumentModified)
+{
+    for (int id : {MapRotationId::Add, MapRotationId::Remove, MapRotationId::MoveUp,
+                   MapRotationId::MoveDown, MapRotationId::Clear})
+    {
+        StartSaved("Kestrel,Glacier,Tideline");
+        SelectMap(0);
+        SelectRotation(1);
+        EXPECT_FALSE(m_frame->IsModified()) << "selecting is no edit";
+        Click(id);
+        EXPECT_TRUE(m_frame->IsModified()) << id;
+        EXPECT_EQ("TROVDedicatedServer.ini*", StatusText()) << id;
+        CloseLauncher();
+    }
+}
+
+TEST_F(MapRotationTest, LoadedRotationKeepsEmptyPiecesAndNamesTheMapsDoNotHave)
+{
+    StartSaved("Kestrel,,Atlantis");
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "", "Atlantis"}), RotationItems());
+    EXPECT_EQ(wxNOT_FOUND, Selected());
+    EXPECT_EQ("Clear", Enabled()) << "the buttons follow the loaded rotation";
+    EXPECT_EQ(kDefaultMaps, Items(m_maps)) << "a loaded name is not added to the maps";
+
+    SelectRotation(2);
+    Click(MapRotationId::MoveUp);
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "Atlantis", ""}), RotationItems());
+    ASSERT_TRUE(m_frame->SaveSettings());
+    EXPECT_EQ(wxString("Kestrel,Atlantis,"), StoredValue(DefaultSettingsPath(), "RotationList"));
 }
