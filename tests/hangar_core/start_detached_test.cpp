@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,6 +72,17 @@ protected:
     wxString m_oldPath;
 };
 
+// While it lives, this process adopts the orphans of its descendants, as an init that reaps
+// would: a process a start leaves behind becomes a child here.
+class AdoptOrphans
+{
+public:
+    AdoptOrphans() { prctl(PR_SET_CHILD_SUBREAPER, 1); }
+    ~AdoptOrphans() { prctl(PR_SET_CHILD_SUBREAPER, 0); }
+    AdoptOrphans(const AdoptOrphans&) = delete;
+    AdoptOrphans& operator=(const AdoptOrphans&) = delete;
+};
+
 bool HasChildren()
 {
     errno = 0;
@@ -108,6 +120,7 @@ TEST_F(StartDetachedTest, NoZombieIsLeftWhenTheServerEnds)
 
 TEST_F(StartDetachedTest, FailuresAreKnownOnReturnWithTheirCodes)
 {
+    const AdoptOrphans adopt; // a failed start leaves no process behind, not even an orphan
     EXPECT_EQ(LaunchCode::FileNotFound, Start());
 
     // Mode 0644: not even root may execute a file without any execute bit.
@@ -133,7 +146,7 @@ TEST_F(StartDetachedTest, FailuresAreKnownOnReturnWithTheirCodes)
     m_folder = folder;
 
     EXPECT_FALSE(wxFileExists(m_record)) << "nothing ran";
-    EXPECT_FALSE(HasChildren());
+    EXPECT_FALSE(HasChildren()) << "nothing was left to adopt";
 }
 
 TEST_F(StartDetachedTest, WindowsProgramWithoutWineHasNoAssociation)

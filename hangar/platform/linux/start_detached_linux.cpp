@@ -46,10 +46,27 @@ std::string FileNameBytes(const wxString& name)
     _exit(127);
 }
 
+// Reads a failure report from `pipe` until its writers are gone; false when none came (the
+// program was executed: its end of the pipe closed on exec).
+bool ReadReport(int pipe, StartFailure* failure)
+{
+    size_t got = 0;
+    while (got < sizeof *failure)
+    {
+        const ssize_t n = read(pipe, reinterpret_cast<char*>(failure) + got, sizeof *failure - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    return got == sizeof *failure;
+}
+
 // Runs in the process that becomes the program: a new session, default signal handling, none of
 // the launcher's files left open, the folder as working directory.
 [[noreturn]] void BecomeProgram(int pipe, const char* path, char* const* argv, const char* folder,
-                                int openMax)
+                                int fdLimit)
 {
     setsid();
     struct sigaction defaults = {};
@@ -68,7 +85,7 @@ std::string FileNameBytes(const wxString& name)
     // Everything from 3 up closes on exec (the report pipe is marked already).
     if (close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0)
     {
-        for (int fd = 3; fd < openMax; ++fd)
+        for (int fd = 3; fd < fdLimit; ++fd)
             fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
     execve(path, argv, environ);
@@ -76,9 +93,11 @@ std::string FileNameBytes(const wxString& name)
 }
 
 // Starts `args` (args[0] is the name the program sees as its own) from the file `path` through an
-// intermediate process that exits at once, so the program is adopted by the system and never
-// becomes a zombie of the launcher. The program reports a failure before or at exec over a pipe
-// that closes by itself when exec succeeds, so the outcome is known on return.
+// intermediate process. The intermediate process waits until the program is executed or has
+// failed to be, reaps a program that failed, and exits: a running program is adopted by the
+// system and never becomes a zombie of the launcher, and a failed start leaves no process
+// anywhere. Failures before or at exec come back over pipes that close by themselves on exec, so
+// the outcome is known on return.
 bool SpawnDetached(const std::string& path, const std::vector<std::string>& args,
                    const std::string& folder, StartFailure* failure)
 {
@@ -86,8 +105,9 @@ bool SpawnDetached(const std::string& path, const std::vector<std::string>& args
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-
     const long openMax = sysconf(_SC_OPEN_MAX);
+    const int fdLimit = openMax > 0 && openMax < 65536 ? static_cast<int>(openMax) : 65536;
+
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0)
     {
@@ -105,13 +125,26 @@ bool SpawnDetached(const std::string& path, const std::vector<std::string>& args
     if (middle == 0)
     {
         close(report[0]);
+        int programReport[2];
+        if (pipe2(programReport, O_CLOEXEC) != 0)
+            ReportAndExit(report[1], Stage::Fork, errno);
         const pid_t program = fork();
         if (program < 0)
             ReportAndExit(report[1], Stage::Fork, errno);
-        if (program > 0)
+        if (program == 0)
+        {
+            close(report[1]);
+            close(programReport[0]);
+            BecomeProgram(programReport[1], path.c_str(), argv.data(), folder.c_str(), fdLimit);
+        }
+        close(programReport[1]);
+        StartFailure failed = {};
+        if (!ReadReport(programReport[0], &failed))
             _exit(0);
-        BecomeProgram(report[1], path.c_str(), argv.data(), folder.c_str(),
-                      openMax > 0 && openMax < 65536 ? static_cast<int>(openMax) : 65536);
+        while (waitpid(program, nullptr, 0) < 0 && errno == EINTR)
+        {
+        }
+        ReportAndExit(report[1], failed.stage, failed.error);
     }
 
     close(report[1]);
@@ -120,24 +153,14 @@ bool SpawnDetached(const std::string& path, const std::vector<std::string>& args
     {
     }
     StartFailure reported = {};
-    size_t got = 0;
-    while (got < sizeof reported)
-    {
-        const ssize_t n =
-            read(report[0], reinterpret_cast<char*>(&reported) + got, sizeof reported - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += static_cast<size_t>(n);
-    }
+    const bool failed = ReadReport(report[0], &reported);
     close(report[0]);
-    if (got == sizeof reported)
+    if (failed)
     {
         *failure = reported;
         return false;
     }
-    if (got == 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return true;
     *failure = {Stage::Fork, 0}; // the intermediate process died before it could tell
     return false;
