@@ -20,6 +20,10 @@ const ListEntries kDefaultMaps = {
     {"Glacier", "MP_Gla_P"},     {"Tideline", "MP_Tid_P"},   {"Corsair", "MP_Cor_P"},
 };
 
+// The smallest size of the two lists: a few rows and room for the scroll bar. The page gives
+// them more; a list left at the toolkit's tiny default size upsets GTK once it holds rows.
+const wxSize kListSize(100, 120);
+
 // A column of the page with a vertical sizer. Each column is fitted to its content once filled,
 // so the toolkit never lays out a list or a button inside a column of the initial tiny size.
 wxPanel* CreateColumn(wxWindow* parent)
@@ -62,7 +66,7 @@ wxWindow* MapRotationTab::CreateMapColumn(const wxArrayString& maps)
     wxSizer* sizer = column->GetSizer();
     sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(60) + ":"), 0, wxEXPAND | wxBOTTOM,
                3);
-    m_mapList = new wxListBox(column, MapRotationId::MapList, wxDefaultPosition, wxDefaultSize, 0,
+    m_mapList = new wxListBox(column, MapRotationId::MapList, wxDefaultPosition, kListSize, 0,
                               nullptr, wxLB_SINGLE);
     sizer->Add(m_mapList, 1, wxEXPAND | wxALL, 0);
     m_mapList->Append(maps);
@@ -102,7 +106,7 @@ wxWindow* MapRotationTab::CreateRotationColumn()
     sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(61) + ":"), 0, wxEXPAND | wxBOTTOM,
                3);
     m_rotationList = new wxListBox(column, MapRotationId::RotationList, wxDefaultPosition,
-                                   wxDefaultSize, 0, nullptr, wxLB_SINGLE);
+                                   kListSize, 0, nullptr, wxLB_SINGLE);
     sizer->Add(m_rotationList, 1, wxEXPAND | wxALL, 0);
     column->Fit();
     return column;
