@@ -1,21 +1,115 @@
 #include "hangar/pages/map_rotation_tab.h"
 
+#include "hangar/core/documents_folder.h"
+#include "hangar/core/list_file.h"
+#include "hangar/core/res_string.h"
+#include "hangar/hangar_frame.h"
 #include "hangar/window_ids.h"
 
+#include <wx/button.h>
+#include <wx/fileconf.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
+#include <wx/stattext.h>
 
-wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel) wxEND_EVENT_TABLE()
+namespace
+{
+// The maps written into a missing map list file: display name, map file name.
+const ListEntries kDefaultMaps = {
+    {"Kestrel", "MP_Kestrel_P"}, {"BurningFarm", "MP_BF_P"}, {"NightWatch", "MP_NW_P"},
+    {"Glacier", "MP_Gla_P"},     {"Tideline", "MP_Tid_P"},   {"Corsair", "MP_Cor_P"},
+};
 
-    MapRotationTab::MapRotationTab(wxWindow* parent)
+// The smallest size of the two lists: a few rows and room for the scroll bar. The page gives
+// them more; a list left at the toolkit's tiny default size upsets GTK once it holds rows.
+const wxSize kListSize(100, 120);
+
+// A column of the page with a vertical sizer. Each column is fitted to its content once filled,
+// so the toolkit never lays out a list or a button inside a column of the initial tiny size.
+wxPanel* CreateColumn(wxWindow* parent)
+{
+    wxPanel* column = new wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                  wxTAB_TRAVERSAL | wxNO_BORDER);
+    column->SetSizer(new wxBoxSizer(wxVERTICAL));
+    return column;
+}
+} // namespace
+
+MapRotationTab::MapRotationTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
+    const wxArrayString maps = OpenMapList();
+
     wxBoxSizer* sizer = new wxBoxSizer(wxHORIZONTAL);
     SetSizer(sizer);
-    m_mapList = new wxListBox(this, MapRotationId::MapList);
-    sizer->Add(m_mapList, 1, wxEXPAND | wxALL, 10);
-    m_rotationList = new wxListBox(this, MapRotationId::RotationList);
-    sizer->Add(m_rotationList, 1, wxEXPAND | wxALL, 10);
+    sizer->Add(CreateMapColumn(maps), 1, wxEXPAND | wxALL, 10);
+    sizer->Add(CreateButtonColumn(), 0, wxALIGN_CENTER_VERTICAL, 0);
+    sizer->Add(CreateRotationColumn(), 1, wxEXPAND | wxALL, 10);
+}
+
+MapRotationTab::~MapRotationTab() = default;
+
+wxArrayString MapRotationTab::OpenMapList()
+{
+    ListFile maps =
+        OpenListFile(GetSettingsFolder(), "TROVMaps.ini", "TROVGame.Maps", kDefaultMaps);
+    m_mapConfig = std::move(maps.m_config);
+    // The file is written only now, when it was missing: a write that failed here is not tried
+    // again when the page goes away.
+    m_mapConfig->DisableAutoSave();
+    return maps.m_names;
+}
+
+wxWindow* MapRotationTab::CreateMapColumn(const wxArrayString& maps)
+{
+    wxPanel* column = CreateColumn(this);
+    wxSizer* sizer = column->GetSizer();
+    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(60) + ":"), 0, wxEXPAND | wxBOTTOM,
+               3);
+    m_mapList = new wxListBox(column, MapRotationId::MapList, wxDefaultPosition, kListSize, 0,
+                              nullptr, wxLB_SINGLE);
+    sizer->Add(m_mapList, 1, wxEXPAND | wxALL, 0);
+    m_mapList->Append(maps);
+    column->Fit();
+    return column;
+}
+
+wxWindow* MapRotationTab::CreateButtonColumn()
+{
+    wxPanel* column = CreateColumn(this);
+    wxSizer* sizer = column->GetSizer();
+    const auto addButton = [&](int id, const wxString& label)
+    {
+        wxButton* button = new wxButton(column, id, label);
+        button->Enable(false);
+        // GTK sizes each button to its label; one width for the column looks as intended.
+        sizer->Add(button, 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
+        return button;
+    };
+    m_addButton = addButton(MapRotationId::Add, LoadResString(62) + " ->");
+    sizer->AddSpacer(10);
+    m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(63));
+    sizer->AddSpacer(20);
+    m_moveUpButton = addButton(MapRotationId::MoveUp, LoadResString(64));
+    sizer->AddSpacer(10);
+    m_moveDownButton = addButton(MapRotationId::MoveDown, LoadResString(65));
+    sizer->AddSpacer(20);
+    m_clearButton = addButton(MapRotationId::Clear, LoadResString(66));
+    column->Fit();
+    return column;
+}
+
+wxWindow* MapRotationTab::CreateRotationColumn()
+{
+    wxPanel* column = CreateColumn(this);
+    wxSizer* sizer = column->GetSizer();
+    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(61) + ":"), 0, wxEXPAND | wxBOTTOM,
+               3);
+    m_rotationList = new wxListBox(column, MapRotationId::RotationList, wxDefaultPosition,
+                                   kListSize, 0, nullptr, wxLB_SINGLE);
+    sizer->Add(m_rotationList, 1, wxEXPAND | wxALL, 0);
+    column->Fit();
+    return column;
 }
 
 void MapRotationTab::SetDefaults()
@@ -24,4 +118,92 @@ void MapRotationTab::SetDefaults()
     UpdateButtons();
 }
 
-void MapRotationTab::UpdateButtons() {}
+void MapRotationTab::UpdateButtons()
+{
+    const int map = m_mapList->GetSelection();
+    const int count = static_cast<int>(m_rotationList->GetCount());
+    const int selected = m_rotationList->GetSelection();
+    m_addButton->Enable(map >= 0);
+    m_clearButton->Enable(count > 0);
+    m_removeButton->Enable(selected >= 0);
+    m_moveUpButton->Enable(selected > 0);
+    m_moveDownButton->Enable(selected >= 0 && selected < count - 1);
+}
+
+void MapRotationTab::OnListSelected(wxCommandEvent& /*event*/)
+{
+    UpdateButtons();
+}
+
+void MapRotationTab::OnAddMap(wxCommandEvent& /*event*/)
+{
+    const int map = m_mapList->GetSelection();
+    if (map < 0)
+        return;
+    const int selected = m_rotationList->GetSelection();
+    const int position =
+        selected >= 0 ? selected + 1 : static_cast<int>(m_rotationList->GetCount());
+    m_rotationList->Insert(m_mapList->GetString(map), position);
+    m_rotationList->SetSelection(position);
+    UpdateButtons();
+    MarkModified();
+}
+
+void MapRotationTab::OnRemoveMap(wxCommandEvent& /*event*/)
+{
+    const int selected = m_rotationList->GetSelection();
+    if (selected < 0)
+        return;
+    m_rotationList->Delete(selected);
+    if (!m_rotationList->IsEmpty())
+        m_rotationList->SetSelection(selected > 0 ? selected - 1 : 0);
+    UpdateButtons();
+    MarkModified();
+}
+
+void MapRotationTab::OnMoveUp(wxCommandEvent& /*event*/)
+{
+    const int selected = m_rotationList->GetSelection();
+    if (selected <= 0)
+        return;
+    SwapRotationEntries(selected, selected - 1);
+    UpdateButtons();
+    MarkModified();
+}
+
+void MapRotationTab::OnMoveDown(wxCommandEvent& /*event*/)
+{
+    const int selected = m_rotationList->GetSelection();
+    if (selected < 0 || selected >= static_cast<int>(m_rotationList->GetCount()) - 1)
+        return;
+    SwapRotationEntries(selected, selected + 1);
+    UpdateButtons();
+    MarkModified();
+}
+
+void MapRotationTab::OnClearRotation(wxCommandEvent& /*event*/)
+{
+    m_rotationList->Clear();
+    UpdateButtons();
+    MarkModified();
+}
+
+void MapRotationTab::SwapRotationEntries(int from, int to)
+{
+    const wxString moving = m_rotationList->GetString(from);
+    m_rotationList->SetString(from, m_rotationList->GetString(to));
+    m_rotationList->SetString(to, moving);
+    m_rotationList->SetSelection(to);
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
+    EVT_LISTBOX(MapRotationId::MapList, MapRotationTab::OnListSelected)
+    EVT_LISTBOX(MapRotationId::RotationList, MapRotationTab::OnListSelected)
+    EVT_BUTTON(MapRotationId::Add, MapRotationTab::OnAddMap)
+    EVT_BUTTON(MapRotationId::Remove, MapRotationTab::OnRemoveMap)
+    EVT_BUTTON(MapRotationId::MoveUp, MapRotationTab::OnMoveUp)
+    EVT_BUTTON(MapRotationId::MoveDown, MapRotationTab::OnMoveDown)
+    EVT_BUTTON(MapRotationId::Clear, MapRotationTab::OnClearRotation)
+wxEND_EVENT_TABLE()
+    // clang-format on

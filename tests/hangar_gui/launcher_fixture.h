@@ -212,6 +212,8 @@ private:
     {
         for (wxWindow* child : window->GetChildren())
         {
+            if (dynamic_cast<wxNotebook*>(child))
+                continue; // the pages' buttons reuse the frame's small ids
             wxButton* button = dynamic_cast<wxButton*>(child);
             if (button && button->GetId() == id)
                 return button;
