@@ -109,6 +109,9 @@ ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wx
         list.m_config->SetUmask(077);
         list.m_config->Flush();
     }
+    // The file is written only now, when it was missing: a write that failed here is not tried
+    // again when the configuration goes away.
+    list.m_config->DisableAutoSave();
 
     wxArrayString enumerated;
     wxString name;

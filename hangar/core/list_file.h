@@ -20,7 +20,8 @@ struct ListFile
 
 // Opens the list file `fileName` in `folder`, creating the folder with its parents when missing.
 // When the file does not exist, writes `defaults` in order into `group` and flushes, which creates
-// the file (readable by its owner only); an existing file is never rewritten.
+// the file (readable by its owner only); an existing file is never rewritten, and nothing is
+// written when the configuration is destroyed.
 ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wxString& group,
                       const ListEntries& defaults);
 

@@ -54,9 +54,6 @@ wxArrayString MapRotationTab::OpenMapList()
     ListFile maps =
         OpenListFile(GetSettingsFolder(), "TROVMaps.ini", "TROVGame.Maps", kDefaultMaps);
     m_mapConfig = std::move(maps.m_config);
-    // The file is written only now, when it was missing: a write that failed here is not tried
-    // again when the page goes away.
-    m_mapConfig->DisableAutoSave();
     return maps.m_names;
 }
 
