@@ -34,32 +34,7 @@ wxTextCtrl* AddNumberRow(wxWindow* group, wxSizer* grid, int id, int stringId, i
 }
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(AdvancedTab, wxPanel)
-    EVT_CHECKBOX(AdvancedId::AmmoDrop, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::DisableRifleClass, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::DisableSMGClass, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::DisableAutoRifleClass, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::DisableSniperClass, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::DisableRocketClass, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::FriendlyFire, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::HealthDrop, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::PunkBuster, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::VoiceCommands, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::WeaponDrop, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::WeaponTracers, AdvancedTab::OnSettingChanged)
-    EVT_CHECKBOX(AdvancedId::Upgrades, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::Invincibility, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::SpawnPostDelayAxis, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::SpawnPostDelayAllies, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::SpawnPostDelayNonSky, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::SpawnPreDelayAxis, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::SpawnPreDelayAllies, AdvancedTab::OnSettingChanged)
-    EVT_TEXT(AdvancedId::SpawnPreDelayNonSky, AdvancedTab::OnSettingChanged)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    AdvancedTab::AdvancedTab(wxWindow* parent)
+AdvancedTab::AdvancedTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
     wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
@@ -169,3 +144,27 @@ void AdvancedTab::OnSettingChanged(wxCommandEvent& event)
 {
     ::OnSettingChanged(event);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(AdvancedTab, wxPanel)
+    EVT_CHECKBOX(AdvancedId::AmmoDrop, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableRifleClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableSMGClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableAutoRifleClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableSniperClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableRocketClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::FriendlyFire, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::HealthDrop, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::PunkBuster, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::VoiceCommands, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::WeaponDrop, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::WeaponTracers, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::Upgrades, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::Invincibility, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPostDelayAxis, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPostDelayAllies, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPostDelayNonSky, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPreDelayAxis, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPreDelayAllies, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPreDelayNonSky, AdvancedTab::OnSettingChanged)
+wxEND_EVENT_TABLE()

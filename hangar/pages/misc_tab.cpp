@@ -25,22 +25,7 @@ wxTextCtrl* CreateField(wxWindow* parent, int id, long style = 0)
 }
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(MiscTab, wxPanel)
-    EVT_TEXT(MiscId::AdditionalOptions, MiscTab::OnSettingChanged)
-    EVT_TEXT(MiscId::RemotePassword, MiscTab::OnSettingChanged)
-    EVT_TEXT(MiscId::RemotePort, MiscTab::OnSettingChanged)
-    EVT_TEXT(MiscId::ShowWhoKilledMeTime, MiscTab::OnSettingChanged)
-    EVT_TEXT(MiscId::TimeBetweenMatches, MiscTab::OnSettingChanged)
-    EVT_TEXT(MiscId::TimeBetweenRounds, MiscTab::OnSettingChanged)
-    EVT_CHECKBOX(MiscId::DebugOutput, MiscTab::OnSettingChanged)
-    EVT_COMMAND_RANGE(MiscId::ShowCompass, MiscId::ShowText, wxEVT_CHECKBOX,
-                      MiscTab::OnSettingChanged)
-    EVT_CHECKBOX(MiscId::ShowWhoKilledMe, MiscTab::OnShowWhoKilledMe)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    MiscTab::MiscTab(wxWindow* parent)
+MiscTab::MiscTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
     wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
@@ -172,3 +157,17 @@ void MiscTab::OnShowWhoKilledMe(wxCommandEvent& /*event*/)
         m_showWhoKilledMeTime->SetValue(wxEmptyString);
     }
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MiscTab, wxPanel)
+    EVT_TEXT(MiscId::AdditionalOptions, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::RemotePassword, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::RemotePort, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::ShowWhoKilledMeTime, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::TimeBetweenMatches, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::TimeBetweenRounds, MiscTab::OnSettingChanged)
+    EVT_CHECKBOX(MiscId::DebugOutput, MiscTab::OnSettingChanged)
+    EVT_COMMAND_RANGE(MiscId::ShowCompass, MiscId::ShowText, wxEVT_CHECKBOX,
+                      MiscTab::OnSettingChanged)
+    EVT_CHECKBOX(MiscId::ShowWhoKilledMe, MiscTab::OnShowWhoKilledMe)
+wxEND_EVENT_TABLE()

@@ -78,7 +78,7 @@ TEST_F(PagesTest, ClickingAnyCheckBoxMarksTheDocumentModified)
     for (const auto& [key, control] : m_frame->GetSection().m_controls)
     {
         const int page = PageOf(m_frame, control);
-        wxCheckBox* box = wxDynamicCast(control, wxCheckBox);
+        wxCheckBox* box = dynamic_cast<wxCheckBox*>(control);
         if (!box || (page != kAdvancedPage && page != kMiscPage) || !box->IsEnabled())
             continue;
         SendMenuCommand(m_frame, FrameId::New);

@@ -117,7 +117,7 @@ TEST_F(PagesTest, EveryKeyIsCarriedByItsControlWithLabelGroupAndDefault)
             ASSERT_NE(nullptr, control);
             EXPECT_EQ(page, PageOf(m_frame, control));
             EXPECT_EQ(expected.id, control->GetId());
-            if (wxDynamicCast(control, wxCheckBox))
+            if (dynamic_cast<wxCheckBox*>(control))
                 EXPECT_EQ(wxString(expected.label), control->GetLabel());
             else
                 EXPECT_EQ(wxString(expected.label), FieldCaption(control));

@@ -19,9 +19,9 @@ wxButton* FindButton(wxWindow* window, int id)
 {
     for (wxWindow* child : window->GetChildren())
     {
-        if (wxButton* button = wxDynamicCast(child, wxButton); button && button->GetId() == id)
+        if (wxButton* button = dynamic_cast<wxButton*>(child); button && button->GetId() == id)
             return button;
-        if (wxDynamicCast(child, wxNotebook))
+        if (dynamic_cast<wxNotebook*>(child))
             continue; // the pages' controls reuse the small ids
         if (wxButton* found = FindButton(child, id))
             return found;
@@ -53,13 +53,13 @@ void SendMenuCommand(HangarFrame* frame, int id)
 
 wxString ControlValue(wxWindow* control)
 {
-    if (auto* text = wxDynamicCast(control, wxTextCtrl))
+    if (auto* text = dynamic_cast<wxTextCtrl*>(control))
         return text->GetValue();
-    if (auto* box = wxDynamicCast(control, wxCheckBox))
+    if (auto* box = dynamic_cast<wxCheckBox*>(control))
         return box->GetValue() ? "True" : "False";
-    if (auto* choice = wxDynamicCast(control, wxChoice))
+    if (auto* choice = dynamic_cast<wxChoice*>(control))
         return choice->GetStringSelection();
-    if (auto* list = wxDynamicCast(control, wxListBox))
+    if (auto* list = dynamic_cast<wxListBox*>(control))
     {
         wxString joined;
         for (unsigned i = 0; i < list->GetCount(); ++i)
@@ -71,13 +71,13 @@ wxString ControlValue(wxWindow* control)
 
 void ChangeControl(wxWindow* control)
 {
-    if (auto* text = wxDynamicCast(control, wxTextCtrl))
+    if (auto* text = dynamic_cast<wxTextCtrl*>(control))
         text->ChangeValue(text->GetValue() + "9");
-    else if (auto* box = wxDynamicCast(control, wxCheckBox))
+    else if (auto* box = dynamic_cast<wxCheckBox*>(control))
         box->SetValue(!box->GetValue());
-    else if (auto* choice = wxDynamicCast(control, wxChoice))
+    else if (auto* choice = dynamic_cast<wxChoice*>(control))
         choice->SetSelection(choice->GetCount() > 1 && choice->GetSelection() != 1 ? 1 : 0);
-    else if (auto* list = wxDynamicCast(control, wxListBox))
+    else if (auto* list = dynamic_cast<wxListBox*>(control))
         list->Append("ChangedMap");
 }
 
@@ -108,7 +108,7 @@ wxString GroupCaption(wxWindow* control)
         return "<no group>";
     for (wxWindow* child : outer->GetChildren())
     {
-        if (auto* box = wxDynamicCast(child, wxStaticBox))
+        if (auto* box = dynamic_cast<wxStaticBox*>(child))
             return box->GetLabel();
     }
     return "<no group>";
@@ -125,7 +125,7 @@ wxString FieldCaption(wxWindow* field)
             continue;
         for (size_t j = i; j-- > 0;)
         {
-            if (auto* label = wxDynamicCast(sizer->GetItem(j)->GetWindow(), wxStaticText))
+            if (auto* label = dynamic_cast<wxStaticText*>(sizer->GetItem(j)->GetWindow()))
                 return label->GetLabel();
         }
     }
