@@ -1,13 +1,15 @@
 # Quick start:  make run    builds and starts the launcher (hangar)
 #               make test   builds and runs every test
 # Both install the Debian packages they need first.
+# Also:         make package      builds the Debian package (.deb) in the build folder
+#               make screenshots  retakes the pictures of the windows in docs/screenshots
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run run-signal test test-asan clean
+.PHONY: all deps configure build run run-signal test test-asan package screenshots clean
 
 all: build
 
@@ -34,6 +36,13 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package (cmake/Packaging.cmake), written to the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+screenshots: build
+	sh scripts/screenshots.sh $(BUILD) docs/screenshots
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -8,6 +8,7 @@
 #include "hangar/pages/misc_tab.h"
 
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
@@ -16,6 +17,17 @@ void HangarFrame::CreateBasicTab()
 {
     m_basicTab = new BasicTab(m_notebook);
     m_notebook->AddPage(m_basicTab, LoadResString(10), true, -1);
+
+    m_section.Register("GameName", m_basicTab->m_gameName);
+    m_section.Register("GameType", m_basicTab->m_gameType);
+    m_section.Register("WelcomeMessage", m_basicTab->m_welcomeMessage);
+    m_section.Register("PrivatePassword", m_basicTab->m_privatePassword);
+    m_section.Register("Username", m_basicTab->m_username);
+    m_section.Register("Password", m_basicTab->m_password);
+    m_section.Register("EncryptedLogin", m_basicTab->m_encryptedLogin);
+    m_section.Register("Rounds", m_basicTab->m_rounds);
+    m_section.Register("TimeLimit", m_basicTab->m_timeLimit);
+    m_section.Register("MaxPlayers", m_basicTab->m_maxPlayers);
 }
 
 void HangarFrame::CreateAdvancedTab()

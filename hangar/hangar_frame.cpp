@@ -11,6 +11,7 @@
 #include "resources/images.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/dcclient.h>
 #include <wx/filefn.h>
 #include <wx/menu.h>
@@ -90,6 +91,10 @@ wxEND_EVENT_TABLE()
         m_fileName = kDefaultSettingsFileName;
         m_filePath = defaultPath;
         LoadSettings();
+    }
+    else
+    {
+        m_basicTab->m_useCached->Disable(); // no cached login without a settings file
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hangar/core/settings_file.h"
 #include "hangar/settings_section.h"
 
 #include <memory>
@@ -12,7 +13,6 @@ class BasicTab;
 class MapRotationTab;
 class MiscTab;
 class wxBitmap;
-class wxFileConfig;
 class wxNotebook;
 
 // The launcher's main window: logo band, notebook with the four settings pages, the button row,
@@ -42,6 +42,8 @@ public:
     AdvancedTab* GetAdvancedTab() const { return m_advancedTab; }
     MiscTab* GetMiscTab() const { return m_miscTab; }
     MapRotationTab* GetMapRotationTab() const { return m_mapRotationTab; }
+    // True when config is this window's document configuration.
+    bool HoldsConfig(const wxConfigBase* config) const;
 
 private:
     friend void MarkModified();
@@ -63,9 +65,19 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnClose(wxCloseEvent& event);
 
+    // The settings document's own steps.
+    void ReadSettingsConfig();
+    void InstallConfig();
+    void SetDefaultsOnEveryPage();
+    bool SaveDocument();
+    bool OfferToSaveChanges();
+    void ShowError(const wxString& message);
+
     SettingsSection m_section;
     std::vector<SettingsSection*> m_sections;
-    wxFileConfig* m_config = nullptr; // the toolkit's global configuration owns it once installed
+    // The content of the current settings file; installed as the toolkit's global configuration
+    // by each save and load, and taken out of it again when replaced or destroyed.
+    SettingsConfig m_config;
     wxString m_fileName;
     wxString m_filePath;
     wxString m_startDir;
@@ -77,6 +89,9 @@ private:
     MiscTab* m_miscTab = nullptr;
     MapRotationTab* m_mapRotationTab = nullptr;
     std::vector<std::pair<wxString, wxString>> m_fixedEntries;
+    // Why the current settings file could not be read when it was opened (errno), or 0. A save
+    // never replaces a file whose content it could not read.
+    int m_readError = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

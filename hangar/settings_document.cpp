@@ -1,33 +1,302 @@
 // The settings document: validation, save, Save As, load and the File commands.
 
+#include "hangar/control_values.h"
+#include "hangar/core/documents_folder.h"
+#include "hangar/core/res_string.h"
+#include "hangar/core/safe_file.h"
 #include "hangar/hangar_frame.h"
+#include "hangar/pages/advanced_tab.h"
+#include "hangar/pages/basic_tab.h"
+#include "hangar/pages/defaultable.h"
+#include "hangar/pages/map_rotation_tab.h"
+#include "hangar/pages/misc_tab.h"
+
+#include <wx/checkbox.h>
+#include <wx/fileconf.h>
+#include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/listbox.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+const wxString kWildcard = "Config files (*.ini)|*.ini";
+
+wxString GroupPath(const SettingsSection& section)
+{
+    return "/DedicatedServer." + section.m_name;
+}
+
+bool IsEmptyText(const SettingsSection& section, const wxString& key)
+{
+    const wxTextCtrl* text = dynamic_cast<const wxTextCtrl*>(section.Find(key));
+    return text && text->GetValue().empty();
+}
+
+// The file the Open and Save As dialogs propose, with the folder they start in: the default
+// settings file in the settings folder, or a titled document's own file in its own folder.
+wxFileName ProposedFile(const wxString& filePath)
+{
+    return filePath.empty() ? wxFileName(GetSettingsFolder(), kDefaultSettingsFileName)
+                            : wxFileName(filePath);
+}
+
+// The file chosen in a file dialog (not IsOk() when there is none). The native chooser reports its
+// selection once it has been shown and has loaded the folder; a choice made without showing it (as
+// an automated answer does) is known from the dialog's folder and file name.
+wxFileName ChosenFile(const wxFileDialog& dialog)
+{
+    wxString path = dialog.GetPath();
+    if (path.empty() && !dialog.GetFilename().empty())
+        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    wxFileName chosen(path);
+    if (!path.empty())
+        chosen.MakeAbsolute();
+    return chosen;
+}
+
+// The process's working directory follows the folder chosen in a file dialog, as the dialog's
+// own option does when it is really shown. A folder that does not exist (the save will report
+// it) leaves the working directory as it is.
+void FollowChosenFolder(const wxFileName& chosen)
+{
+    wxLogNull noLog;
+    wxSetWorkingDirectory(chosen.GetPath());
+}
+
+// True when the configuration is the document configuration of some main window.
+bool HeldByAMainWindow(const wxConfigBase* config)
+{
+    for (const wxWindow* window : wxTopLevelWindows)
+    {
+        const HangarFrame* frame = dynamic_cast<const HangarFrame*>(window);
+        if (frame && frame->HoldsConfig(config))
+            return true;
+    }
+    return false;
+}
+} // namespace
 
 bool HangarFrame::ValidateSettings()
 {
-    return true;
+    wxString message;
+    if (!m_basicTab->m_useCached->GetValue())
+    {
+        if (IsEmptyText(m_section, "Username"))
+            message = wxString::Format(LoadResString(67), LoadResString(25));
+        else if (IsEmptyText(m_section, "Password"))
+            message = wxString::Format(LoadResString(67), LoadResString(23));
+    }
+    const wxListBox* rotation = dynamic_cast<const wxListBox*>(m_section.Find("RotationList"));
+    if (rotation && rotation->IsEmpty())
+        message = wxString::Format(LoadResString(67), LoadResString(13));
+    if (message.empty())
+        return true;
+    ShowError(message);
+    return false;
 }
 
 bool HangarFrame::SaveSettings()
 {
-    return false;
+    if (!ValidateSettings())
+        return false;
+    if (m_filePath.empty())
+        return SaveSettingsAs(); // an untitled document has no file to write yet
+    if (!m_config)
+        ReadSettingsConfig();
+    if (m_readError != 0)
+    {
+        ShowError(UnreadFileText(m_filePath, m_readError));
+        return false;
+    }
+
+    // With a cached login the server logs in by EncryptedLogin: the file gets an empty Username
+    // and Password, while the fields keep their texts.
+    const bool cached = m_basicTab->m_useCached->GetValue();
+    InstallConfig();
+    for (const SettingsSection* section : m_sections)
+    {
+        m_config->SetPath(GroupPath(*section));
+        for (const auto& [key, control] : section->m_controls)
+        {
+            const bool blank = cached && (key == "Username" || key == "Password");
+            m_config->Write(key, blank ? wxString() : SavedValue(key, control));
+        }
+    }
+    for (const auto& [key, value] : m_fixedEntries)
+        m_config->Write(key, value);
+
+    if (const int error = WriteFileAtomically(m_filePath, SettingsFileBytes(*m_config)))
+    {
+        ShowError(SaveErrorText(m_filePath, error));
+        return false;
+    }
+    SetStatusText(m_fileName, 1);
+    m_modified = false;
+    return true;
 }
 
 bool HangarFrame::SaveSettingsAs()
 {
+    if (!ValidateSettings())
+        return false;
+
+    const wxFileName proposed = ProposedFile(m_filePath);
+    wxFileDialog dialog(this, "Save File As", proposed.GetPath(), proposed.GetFullName(), kWildcard,
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_CHANGE_DIR);
+    const wxFileName chosen = dialog.ShowModal() == wxID_OK ? ChosenFile(dialog) : wxFileName();
+    if (!chosen.IsOk())
+        return false;
+    FollowChosenFolder(chosen);
+
+    // Keep the current document to go back to when the new file cannot be written.
+    SettingsConfig previousConfig = std::move(m_config);
+    if (wxConfigBase::Get(false) == previousConfig.get())
+        wxConfigBase::Set(nullptr); // held here now; the next install must not delete it
+    const wxString previousName = m_fileName;
+    const wxString previousPath = m_filePath;
+    const int previousReadError = m_readError;
+
+    m_fileName = chosen.GetFullName();
+    m_filePath = chosen.GetFullPath();
+    ReadSettingsConfig(); // an existing file's other content is kept
+    if (SaveSettings())
+        return true;
+
+    m_config = std::move(previousConfig);
+    m_fileName = previousName;
+    m_filePath = previousPath;
+    m_readError = previousReadError;
     return false;
 }
 
-void HangarFrame::LoadSettings() {}
-
-void HangarFrame::OnNew(wxCommandEvent& /*event*/) {}
-
-void HangarFrame::OnOpen(wxCommandEvent& /*event*/) {}
-
-void HangarFrame::OnSave(wxCommandEvent& /*event*/) {}
-
-void HangarFrame::OnSaveAs(wxCommandEvent& /*event*/) {}
-
-void HangarFrame::OnClose(wxCloseEvent& /*event*/)
+void HangarFrame::LoadSettings()
 {
-    Destroy();
+    wxLogNull noLog; // an unreadable or missing file loads as defaults, without a message
+
+    ReadSettingsConfig();
+    SetDefaultsOnEveryPage();
+    InstallConfig();
+    for (const SettingsSection* section : m_sections)
+    {
+        m_config->SetPath(GroupPath(*section));
+        for (const auto& [key, control] : section->m_controls)
+            LoadValue(key, control, *m_config);
+    }
+
+    m_basicTab->ApplyLoadRules();
+    if (!IsPunkBusterInstalled())
+        m_advancedTab->m_punkBuster->SetValue(false);
+    m_miscTab->SyncKillerTimeField();
+    m_mapRotationTab->UpdateButtons();
+
+    SetStatusText(m_fileName, 1);
+    m_modified = false;
+}
+
+void HangarFrame::OnNew(wxCommandEvent& /*event*/)
+{
+    if (!OfferToSaveChanges())
+        return;
+    m_filePath.clear();
+    SetDefaultsOnEveryPage();
+    m_modified = false;
+    SetStatusText("Untitled", 1);
+}
+
+void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
+{
+    if (!OfferToSaveChanges())
+        return;
+    const wxFileName proposed = ProposedFile(m_filePath);
+    wxFileDialog dialog(this, "Open", proposed.GetPath(), proposed.GetFullName(), kWildcard,
+                        wxFD_OPEN | wxFD_CHANGE_DIR);
+    const wxFileName chosen = dialog.ShowModal() == wxID_OK ? ChosenFile(dialog) : wxFileName();
+    if (!chosen.IsOk())
+        return;
+    FollowChosenFolder(chosen);
+    m_fileName = chosen.GetFullName();
+    m_filePath = chosen.GetFullPath();
+    LoadSettings();
+}
+
+void HangarFrame::OnSave(wxCommandEvent& /*event*/)
+{
+    SaveDocument();
+}
+
+void HangarFrame::OnSaveAs(wxCommandEvent& /*event*/)
+{
+    SaveSettingsAs();
+}
+
+void HangarFrame::OnClose(wxCloseEvent& event)
+{
+    if (OfferToSaveChanges() || !event.CanVeto())
+        Destroy();
+    else
+        event.Veto(); // the changes are neither saved nor given up: the window stays open
+}
+
+bool HangarFrame::HoldsConfig(const wxConfigBase* config) const
+{
+    return config && m_config.get() == config;
+}
+
+void HangarFrame::ReadSettingsConfig()
+{
+    SettingsRead read = ReadSettingsFile(m_filePath);
+    m_config = std::move(read.m_config);
+    m_readError = read.m_readError;
+}
+
+void HangarFrame::InstallConfig()
+{
+    wxConfigBase* previous = wxConfigBase::Set(m_config.get());
+    // A configuration the toolkit made on demand (or any other stray one) is ours to delete;
+    // a main window's own is deleted by that window.
+    if (previous && !HeldByAMainWindow(previous))
+        delete previous;
+}
+
+void HangarFrame::SetDefaultsOnEveryPage()
+{
+    for (size_t i = 0; i < m_notebook->GetPageCount(); ++i)
+    {
+        if (Defaultable* page = dynamic_cast<Defaultable*>(m_notebook->GetPage(i)))
+            page->SetDefaults();
+    }
+}
+
+bool HangarFrame::SaveDocument()
+{
+    return m_filePath.empty() ? SaveSettingsAs() : SaveSettings();
+}
+
+bool HangarFrame::OfferToSaveChanges()
+{
+    if (!m_modified)
+        return true;
+    const wxString question = m_filePath.empty()
+                                  ? wxString("Do you want to save your changes?")
+                                  : "Do you want to save your changes to " + m_fileName + "?";
+    switch (
+        wxMessageBox(question, LoadResString(1), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, this))
+    {
+    case wxYES:
+        return SaveDocument();
+    case wxNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void HangarFrame::ShowError(const wxString& message)
+{
+    wxMessageBox(message, LoadResString(1), wxOK | wxICON_ERROR, this);
 }

@@ -26,8 +26,8 @@ bool ReadInteger(const wxString& text, long long& value)
         const wxUniChar c = *it;
         if (c < '0' || c > '9')
             return false;
-        if (magnitude < kLimit)
-            magnitude = magnitude * 10 + (c.GetValue() - '0');
+        const long long digit = static_cast<long long>(c.GetValue() - '0');
+        magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
     }
     value = negative ? -magnitude : magnitude;
     return true;

@@ -1,16 +1,237 @@
 #include "hangar/pages/basic_tab.h"
 
+#include "hangar/core/documents_folder.h"
+#include "hangar/core/res_string.h"
+#include "hangar/hangar_frame.h"
+#include "hangar/pages/group_box.h"
+#include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
+#include "hangar/pages/text_limit.h"
+#include "hangar/window_ids.h"
 
-wxBEGIN_EVENT_TABLE(BasicTab, wxPanel) wxEND_EVENT_TABLE()
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/fileconf.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+constexpr long kPanelStyle = wxTAB_TRAVERSAL | wxNO_BORDER;
+
+// The game-type list file: entry names are the game types offered, in the order of the file.
+ListFile OpenGameTypes()
+{
+    const ListEntries defaults = {
+        {LoadResString(17), "TROVGameNonNative.SDGame"},
+        {LoadResString(18), "TROVGameNonNative.DMGame"},
+        {LoadResString(19), "TROVGameNonNative.SDMGame"},
+    };
+    return OpenListFile(GetSettingsFolder(), "TROVGameTypes.ini", "TROVGame.Types", defaults);
+}
+
+wxStaticText* Label(wxWindow* parent, int stringId)
+{
+    return new wxStaticText(parent, wxID_ANY, LoadResString(stringId) + ":");
+}
+
+wxTextCtrl* TextField(wxWindow* parent, int id, long style = 0)
+{
+    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, style);
+}
+
+// A grid of two columns (labels, fields) whose field column takes the spare width.
+wxFlexGridSizer* FieldGrid()
+{
+    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 0, 10);
+    grid->AddGrowableCol(1);
+    return grid;
+}
+} // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
+    EVT_CHECKBOX(BasicId::PrivateEnabled, BasicTab::OnPrivateEnabled)
+    EVT_CHECKBOX(BasicId::UseCached, BasicTab::OnUseCached)
+    EVT_TEXT(BasicId::GameName, BasicTab::OnSettingChanged)
+    EVT_CHOICE(BasicId::GameType, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::MaxPlayers, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::Password, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::PrivatePassword, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::Rounds, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::TimeLimit, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::Username, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::WelcomeMessage, BasicTab::OnSettingChanged)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
     BasicTab::BasicTab(wxWindow* parent)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle),
+      m_gameTypes(OpenGameTypes())
 {
+    wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
+    SetSizer(pageSizer);
+
+    wxPanel* left = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle);
+    pageSizer->Add(left, 1, wxEXPAND | wxALL, 10);
+    wxBoxSizer* leftSizer = new wxBoxSizer(wxVERTICAL);
+    left->SetSizer(leftSizer);
+    CreateGeneralGroup(left, leftSizer);
+    CreatePrivateGroup(left, leftSizer);
+
+    wxPanel* right = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle);
+    pageSizer->Add(right, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
+    wxBoxSizer* rightSizer = new wxBoxSizer(wxVERTICAL);
+    right->SetSizer(rightSizer);
+    CreateLoginGroup(right, rightSizer);
+    CreateRoundsGroup(right, rightSizer);
+    CreateMaxPlayersGroup(right, rightSizer);
+
     SetDefaults();
 }
 
-void BasicTab::SetDefaults() {}
+void BasicTab::CreateGeneralGroup(wxWindow* column, wxSizer* columnSizer)
+{
+    wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
+    wxWindow* group = CreateGroupBox(column, columnSizer, content, wxEmptyString);
+
+    content->Add(Label(group, 14), 0, wxEXPAND | wxLEFT, 8);
+    content->AddSpacer(3);
+    m_gameName = TextField(group, BasicId::GameName);
+    content->Add(m_gameName, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    LimitTextLength(m_gameName, 25);
+
+    content->Add(Label(group, 16), 0, wxEXPAND | wxLEFT, 8);
+    content->AddSpacer(3);
+    m_gameType = new wxChoice(group, BasicId::GameType, wxDefaultPosition, wxDefaultSize,
+                              m_gameTypes.m_names, 0);
+    content->Add(m_gameType, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+
+    content->Add(Label(group, 20), 0, wxEXPAND | wxLEFT, 8);
+    content->AddSpacer(3);
+    m_welcomeMessage = TextField(group, BasicId::WelcomeMessage, wxTE_MULTILINE);
+    content->Add(m_welcomeMessage, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    LimitTextLength(m_welcomeMessage, 512);
+}
+
+void BasicTab::CreatePrivateGroup(wxWindow* column, wxSizer* columnSizer)
+{
+    wxFlexGridSizer* grid = FieldGrid();
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(21));
+
+    grid->Add(Label(group, 22), 0, wxEXPAND | wxLEFT, 8);
+    m_privateEnabled = new wxCheckBox(group, BasicId::PrivateEnabled, wxEmptyString);
+    grid->Add(m_privateEnabled, 0, wxEXPAND | wxRIGHT, 8);
+    grid->AddSpacer(2);
+    grid->AddSpacer(2);
+    grid->Add(Label(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_privatePassword = TextField(group, BasicId::PrivatePassword, wxTE_PASSWORD);
+    grid->Add(m_privatePassword, 0, wxEXPAND | wxTOP | wxRIGHT, 5);
+    LimitTextLength(m_privatePassword, 64);
+}
+
+void BasicTab::CreateLoginGroup(wxWindow* column, wxSizer* columnSizer)
+{
+    wxFlexGridSizer* grid = FieldGrid();
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(24));
+
+    grid->Add(Label(group, 98), 0, wxEXPAND | wxLEFT, 8);
+    m_useCached = new wxCheckBox(group, BasicId::UseCached, wxEmptyString);
+    grid->Add(m_useCached, 0, wxEXPAND | wxRIGHT, 8);
+    grid->AddSpacer(2);
+    grid->AddSpacer(2);
+    grid->Add(Label(group, 25), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_username = TextField(group, BasicId::Username);
+    grid->Add(m_username, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
+    LimitTextLength(m_username, 64);
+    grid->Add(Label(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_password = TextField(group, BasicId::Password, wxTE_PASSWORD);
+    grid->Add(m_password, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
+    LimitTextLength(m_password, 64);
+
+    // The launcher never shows or edits the cached login; it only carries it through.
+    m_encryptedLogin = TextField(group, BasicId::EncryptedLogin);
+    m_encryptedLogin->Hide();
+}
+
+void BasicTab::CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer)
+{
+    wxFlexGridSizer* grid = FieldGrid();
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(27));
+
+    grid->Add(Label(group, 28), 0, wxEXPAND | wxLEFT, 8);
+    m_rounds = TextField(group, BasicId::Rounds);
+    grid->Add(m_rounds, 0, wxEXPAND | wxRIGHT, 8);
+    m_rounds->SetValidator(RangeValidator(1, 99, g_validatorText));
+    grid->Add(Label(group, 29), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_timeLimit = TextField(group, BasicId::TimeLimit);
+    grid->Add(m_timeLimit, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
+    m_timeLimit->SetValidator(RangeValidator(1, 60, g_validatorText));
+}
+
+void BasicTab::CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer)
+{
+    wxFlexGridSizer* grid = FieldGrid();
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(30));
+
+    grid->Add(Label(group, 30), 0, wxEXPAND | wxLEFT, 8);
+    m_maxPlayers = TextField(group, BasicId::MaxPlayers);
+    grid->Add(m_maxPlayers, 0, wxEXPAND | wxRIGHT, 8);
+    m_maxPlayers->SetValidator(RangeValidator(1, 12, g_validatorText));
+}
+
+void BasicTab::SetDefaults()
+{
+    m_gameName->SetValue("Nameless Battle");
+    if (!m_gameType->IsEmpty())
+        m_gameType->SetSelection(0);
+    m_maxPlayers->SetValue("8");
+    m_rounds->SetValue("1");
+    m_password->SetValue(wxEmptyString);
+    m_privateEnabled->SetValue(false);
+    m_useCached->SetValue(false);
+    m_username->Enable();
+    m_password->Enable();
+    m_privatePassword->SetValue(wxEmptyString);
+    m_privatePassword->Disable();
+    m_timeLimit->SetValue("10");
+    m_username->SetValue(wxEmptyString);
+    m_welcomeMessage->SetValue(wxEmptyString);
+}
+
+void BasicTab::ApplyLoadRules()
+{
+    const bool cached = !m_encryptedLogin->GetValue().empty();
+    m_useCached->SetValue(cached);
+    m_password->Enable(!cached);
+    m_username->Enable(!cached);
+    m_useCached->Enable(cached);
+
+    const bool isPrivate = !m_privatePassword->GetValue().empty();
+    m_privateEnabled->SetValue(isPrivate);
+    m_privatePassword->Enable(isPrivate);
+}
+
+void BasicTab::OnPrivateEnabled(wxCommandEvent& /*event*/)
+{
+    if (m_privateEnabled->GetValue())
+    {
+        m_privatePassword->Enable();
+    }
+    else
+    {
+        m_privatePassword->Disable();
+        m_privatePassword->SetValue(wxEmptyString); // marks the document through its own event
+    }
+}
+
+void BasicTab::OnUseCached(wxCommandEvent& /*event*/)
+{
+    const bool cached = m_useCached->GetValue();
+    m_username->Enable(!cached);
+    m_password->Enable(!cached);
+}
 
 void BasicTab::OnSettingChanged(wxCommandEvent& event)
 {

@@ -1,9 +1,17 @@
 #pragma once
 
+#include "hangar/core/list_file.h"
 #include "hangar/pages/defaultable.h"
 
 #include <wx/panel.h>
 
+class wxCheckBox;
+class wxChoice;
+class wxTextCtrl;
+
+// The first settings page: the server's name, game type and welcome message, the password of a
+// private server, the server account's login, rounds, time limit and the player limit. It owns
+// the game-type list file, "TROVGameTypes.ini", from which the Game Type choice is filled.
 class BasicTab : public wxPanel, public Defaultable
 {
 public:
@@ -11,8 +19,39 @@ public:
 
     void SetDefaults() override;
 
+    // Brings the Login and Private groups into line with the values just loaded: "Use Cached"
+    // is checked, and usable at all, exactly when the hidden EncryptedLogin holds a login (the
+    // Username and Password fields are disabled while it is checked); "Enabled" is checked, and
+    // the private password field enabled, exactly when that password is not empty.
+    void ApplyLoadRules();
+
+    // The controls the main window registers under their setting keys (and the two check boxes
+    // it reads directly).
+    wxTextCtrl* m_gameName = nullptr;
+    wxChoice* m_gameType = nullptr;
+    wxTextCtrl* m_welcomeMessage = nullptr;
+    wxCheckBox* m_privateEnabled = nullptr;
+    wxTextCtrl* m_privatePassword = nullptr;
+    wxCheckBox* m_useCached = nullptr;
+    wxTextCtrl* m_username = nullptr;
+    wxTextCtrl* m_password = nullptr;
+    wxTextCtrl* m_encryptedLogin = nullptr; // hidden: carried from the file to the next save
+    wxTextCtrl* m_rounds = nullptr;
+    wxTextCtrl* m_timeLimit = nullptr;
+    wxTextCtrl* m_maxPlayers = nullptr;
+
 private:
+    void CreateGeneralGroup(wxWindow* column, wxSizer* columnSizer);
+    void CreatePrivateGroup(wxWindow* column, wxSizer* columnSizer);
+    void CreateLoginGroup(wxWindow* column, wxSizer* columnSizer);
+    void CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer);
+    void CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer);
+
+    void OnPrivateEnabled(wxCommandEvent& event);
+    void OnUseCached(wxCommandEvent& event);
     void OnSettingChanged(wxCommandEvent& event);
+
+    ListFile m_gameTypes; // the game-type list, kept open for the page's life
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -28,7 +28,7 @@ wxObject* RangeValidator::Clone() const
 bool RangeValidator::CheckValidator() const
 {
     return m_text != nullptr && m_maxValue >= m_minValue &&
-           wxDynamicCast(GetWindow(), wxTextCtrl) != nullptr;
+           dynamic_cast<wxTextCtrl*>(GetWindow()) != nullptr;
 }
 
 int RangeValidator::CheckRange(const wxString& text, bool final) const

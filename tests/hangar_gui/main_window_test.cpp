@@ -1,7 +1,13 @@
+#include "hangar/pages/advanced_tab.h"
+#include "hangar/pages/basic_tab.h"
+#include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
 #include "tests/hangar_gui/launcher_fixture.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/display.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
@@ -9,7 +15,7 @@
 
 using MainWindowTest = LauncherTest;
 
-TEST_F(MainWindowTest, TitleSizeAndStyle)
+TEST_F(MainWindowTest, TitleSizePlacementAndStyle)
 {
     HangarFrame* frame = StartLauncher();
     EXPECT_EQ(wxString(L"Iron Canopy\u2122 Dedicated Server Launcher"), frame->GetTitle());
@@ -17,14 +23,122 @@ TEST_F(MainWindowTest, TitleSizeAndStyle)
     EXPECT_FALSE(frame->HasFlag(wxRESIZE_BORDER));
     EXPECT_FALSE(frame->HasFlag(wxMAXIMIZE_BOX));
     EXPECT_TRUE(frame->HasFlag(wxCLOSE_BOX));
+    EXPECT_TRUE(frame->HasFlag(wxMINIMIZE_BOX));
     EXPECT_TRUE(frame->IsShown());
+
+    // Centred on its display in both directions (within a pixel of rounding).
+    const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(frame)).GetClientArea();
+    const wxRect rect = frame->GetScreenRect();
+    EXPECT_NEAR(screen.x + (screen.width - rect.width) / 2, rect.x, 1);
+    EXPECT_NEAR(screen.y + (screen.height - rect.height) / 2, rect.y, 1);
 }
 
-TEST_F(MainWindowTest, HarnessAnswersMessageBoxes)
+TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
 {
-    StartLauncher();
-    int answer = 0;
-    wxTEST_DIALOG(answer = wxMessageBox("question", "caption", wxYES_NO),
-                  wxExpectModal<wxMessageDialog>(wxYES));
-    EXPECT_EQ(wxYES, answer);
+    HangarFrame* frame = StartLauncher();
+    wxNotebook* notebook = frame->GetNotebook();
+    ASSERT_EQ(4u, notebook->GetPageCount());
+    EXPECT_EQ("Basic", notebook->GetPageText(0));
+    EXPECT_EQ("Advanced", notebook->GetPageText(1));
+    EXPECT_EQ("Miscellaneous", notebook->GetPageText(2));
+    EXPECT_EQ("Map Rotation", notebook->GetPageText(3));
+    EXPECT_EQ(0, notebook->GetSelection());
+    EXPECT_EQ(static_cast<wxWindow*>(frame->GetBasicTab()), notebook->GetPage(0));
+    EXPECT_EQ(static_cast<wxWindow*>(frame->GetMapRotationTab()), notebook->GetPage(3));
+    // Every page can be reset through the Defaultable interface.
+    for (size_t i = 0; i < notebook->GetPageCount(); ++i)
+        EXPECT_NE(nullptr, dynamic_cast<Defaultable*>(notebook->GetPage(i))) << i;
+    // The notebook sits under the 140-pixel logo band.
+    EXPECT_GE(notebook->GetPosition().y, 140);
+}
+
+TEST_F(MainWindowTest, ButtonRowAndStatusBar)
+{
+    HangarFrame* frame = StartLauncher();
+    wxButton* reset = dynamic_cast<wxButton*>(frame->FindWindow(FrameId::ResetToDefaults));
+    wxButton* launch = dynamic_cast<wxButton*>(frame->FindWindow(FrameId::Launch));
+    ASSERT_NE(nullptr, reset);
+    ASSERT_NE(nullptr, launch);
+    EXPECT_EQ("Reset to Defaults", reset->GetLabel());
+    EXPECT_EQ("Launch!", launch->GetLabel());
+    EXPECT_LT(reset->GetScreenPosition().x, launch->GetScreenPosition().x);
+
+    wxStatusBar* status = frame->GetStatusBar();
+    ASSERT_NE(nullptr, status);
+    EXPECT_EQ(2, status->GetFieldsCount());
+    EXPECT_EQ("Untitled", StatusText());
+    // Without a settings file the new document counts as modified from the start.
+    EXPECT_TRUE(frame->IsModified());
+}
+
+TEST_F(MainWindowTest, FileMenuItemsWithAccelerators)
+{
+    HangarFrame* frame = StartLauncher();
+    wxMenuBar* bar = frame->GetMenuBar();
+    ASSERT_NE(nullptr, bar);
+    ASSERT_EQ(1u, bar->GetMenuCount());
+    EXPECT_EQ("&File", bar->GetMenuLabel(0));
+
+    wxMenu* file = bar->GetMenu(0);
+    const wxMenuItemList& items = file->GetMenuItems();
+    ASSERT_EQ(7u, items.size());
+    struct Expected
+    {
+        int id;
+        const char* text;
+    };
+    const Expected expected[] = {{FrameId::New, "&New\tCtrl+N"},
+                                 {wxID_SEPARATOR, ""},
+                                 {FrameId::Open, "&Open...\tCtrl+O"},
+                                 {FrameId::Save, "&Save\tCtrl+S"},
+                                 {FrameId::SaveAs, "Save &As...\tCtrl+Shift+S"},
+                                 {wxID_SEPARATOR, ""},
+                                 {FrameId::Exit, "E&xit\tAlt+F4"}};
+    size_t i = 0;
+    for (const wxMenuItem* item : items)
+    {
+        if (expected[i].id == wxID_SEPARATOR)
+        {
+            EXPECT_TRUE(item->IsSeparator()) << i;
+        }
+        else
+        {
+            EXPECT_EQ(expected[i].id, item->GetId()) << i;
+            EXPECT_EQ(expected[i].text, item->GetItemLabel()) << i;
+            EXPECT_TRUE(item->GetHelp().empty()) << i;
+        }
+        ++i;
+    }
+}
+
+TEST_F(MainWindowTest, ResetToDefaultsResetsTheCurrentPageOnly)
+{
+    HangarFrame* frame = StartLauncher();
+    wxListBox* rotation = frame->GetMapRotationTab()->m_rotationList;
+    rotation->Append("Kestrel");
+    rotation->Append("Glacier");
+
+    wxButton* reset = dynamic_cast<wxButton*>(frame->FindWindow(FrameId::ResetToDefaults));
+    ASSERT_NE(nullptr, reset);
+    for (int page : {0, 1, 2})
+    {
+        frame->GetNotebook()->SetSelection(page);
+        ClickButton(reset);
+        EXPECT_EQ(2u, rotation->GetCount()) << "page " << page;
+    }
+    frame->GetNotebook()->SetSelection(3);
+    ClickButton(reset);
+    EXPECT_EQ(0u, rotation->GetCount());
+}
+
+TEST_F(MainWindowTest, MarkModifiedAddsOneStarAndOnlyAfterConstruction)
+{
+    EXPECT_EQ(nullptr, g_frame);
+    MarkModified(); // no window: nothing happens
+    HangarFrame* frame = StartLauncher();
+    EXPECT_EQ(frame, g_frame);
+    ASSERT_NE(nullptr, g_validatorText);
+    EXPECT_EQ("Untitled", StatusText()); // already modified: no star added
+    MarkModified();
+    EXPECT_EQ("Untitled", StatusText());
 }

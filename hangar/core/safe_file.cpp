@@ -1,0 +1,142 @@
+#include "hangar/core/safe_file.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+std::string NativePath(const wxString& path)
+{
+    const wxCharBuffer native = path.fn_str();
+    return native.data() ? std::string(native.data()) : std::string();
+}
+
+// Where the bytes really go: the file a symbolic link points at, or the path itself.
+std::string Target(const std::string& path)
+{
+    struct stat info = {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+    {
+        if (char* resolved = realpath(path.c_str(), nullptr))
+        {
+            std::string target(resolved);
+            std::free(resolved);
+            return target;
+        }
+    }
+    return path;
+}
+
+void SyncFolder(const std::string& folder)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd); // makes the rename itself durable; the file's own data is already on disk
+    close(fd);
+}
+} // namespace
+
+int ReadWholeFile(const wxString& path, std::string* bytes)
+{
+    bytes->clear();
+    // Non-blocking, so that a named pipe picked by mistake cannot hang the program.
+    const int fd = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat info = {};
+    int error = 0;
+    if (fstat(fd, &info) != 0)
+        error = errno;
+    else if (S_ISDIR(info.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(info.st_mode))
+        error = EINVAL;
+    else
+    {
+        bytes->reserve(static_cast<size_t>(info.st_size));
+        char buffer[65536];
+        for (;;)
+        {
+            const ssize_t got = read(fd, buffer, sizeof buffer);
+            if (got > 0)
+                bytes->append(buffer, static_cast<size_t>(got));
+            else if (got == 0)
+                break;
+            else if (errno != EINTR)
+            {
+                error = errno;
+                bytes->clear();
+                break;
+            }
+        }
+    }
+    close(fd);
+    return error;
+}
+
+int WriteFileAtomically(const wxString& path, const std::string& bytes)
+{
+    const std::string target = Target(NativePath(path));
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+
+    struct stat old = {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return EISDIR;
+    if (exists && !S_ISREG(old.st_mode))
+        return EINVAL; // never replace a device or a pipe with a regular file
+
+    // ".<name>.XXXXXX" beside the target; long names are shortened to stay within NAME_MAX.
+    std::string temp = folder + "." + name.substr(0, 200) + ".XXXXXX";
+    int fd = mkstemp(temp.data()); // created 0600
+    if (fd < 0)
+        return errno;
+    const auto fail = [&](int error)
+    {
+        if (fd >= 0)
+            close(fd);
+        unlink(temp.c_str());
+        return error;
+    };
+
+    if (exists)
+    {
+        if (fchmod(fd, old.st_mode & 07777) != 0)
+            return fail(errno);
+        if ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
+            fchown(fd, old.st_uid, old.st_gid) != 0)
+        {
+            // Only a privileged process may give a file away; the file then becomes ours.
+        }
+    }
+
+    size_t written = 0;
+    while (written < bytes.size())
+    {
+        const ssize_t put = write(fd, bytes.data() + written, bytes.size() - written);
+        if (put < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        written += static_cast<size_t>(put);
+    }
+    if (fsync(fd) != 0)
+        return fail(errno);
+    const int closed = close(fd);
+    fd = -1;
+    if (closed != 0)
+        return fail(errno);
+    if (rename(temp.c_str(), target.c_str()) != 0)
+        return fail(errno);
+    SyncFolder(folder);
+    return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <wx/string.h>
+
+class wxConfigBase;
+class wxFileConfig;
+
+// Deletes a configuration, first taking it out of the toolkit's global slot (wxConfigBase::Set)
+// when it is installed there, so that nothing is left pointing at it.
+struct GlobalConfigDeleter
+{
+    void operator()(wxFileConfig* config) const;
+};
+
+// The configuration that holds a settings file's content in memory. It is read from the file by
+// the launcher itself and written back only through SettingsFileBytes and WriteFileAtomically;
+// the toolkit never flushes it on its own.
+using SettingsConfig = std::unique_ptr<wxFileConfig, GlobalConfigDeleter>;
+
+// The text of a settings file from its bytes, losing nothing: UTF-8 (a leading byte-order mark
+// dropped), UTF-16 when the file starts with its byte-order mark, and otherwise one character
+// per byte (as Latin-1), so a file that is not valid UTF-8 keeps every line and is written back
+// as UTF-8. NUL characters are dropped: the toolkit's reader would end the text at the first.
+wxString DecodeSettingsText(const std::string& bytes);
+
+// A configuration holding text in the toolkit's ini syntax, with its ordinary escaping. Lines it
+// cannot parse are kept as they stand; values are read as stored (no environment expansion).
+SettingsConfig ConfigFromText(const wxString& text);
+
+struct SettingsRead
+{
+    SettingsConfig m_config;
+    // 0 when the file was read or does not exist; otherwise the errno that kept it from being
+    // read, and m_config is empty.
+    int m_readError = 0;
+};
+
+// Reads the settings file at path (no message on failure).
+SettingsRead ReadSettingsFile(const wxString& path);
+
+// The whole file as the configuration writes it, in UTF-8.
+std::string SettingsFileBytes(wxFileConfig& config);
+
+// The message shown when the settings cannot be saved to path: the file and the system's reason.
+wxString SaveErrorText(const wxString& path, int error);
+// The message shown when a save would replace a file whose content could not be read.
+wxString UnreadFileText(const wxString& path, int error);

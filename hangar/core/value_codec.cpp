@@ -1,0 +1,109 @@
+#include "hangar/core/value_codec.h"
+
+#include <climits>
+
+wxString CheckBoxText(bool checked)
+{
+    return checked ? "True" : "False";
+}
+
+std::optional<bool> CheckBoxState(const wxString& stored)
+{
+    if (stored == "True")
+        return true;
+    if (stored == "False")
+        return false;
+    return std::nullopt;
+}
+
+int ChoiceIndex(const wxArrayString& items, const wxString& stored)
+{
+    int found = wxNOT_FOUND;
+    for (size_t i = 0; i < items.size(); ++i)
+    {
+        if (items[i] == stored)
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
+wxArrayString SplitString(const wxString& text, const wxString& separator)
+{
+    wxArrayString pieces;
+    if (separator.empty())
+    {
+        if (!text.empty())
+            pieces.Add(text);
+        return pieces;
+    }
+    size_t start = 0;
+    for (size_t found = text.find(separator); found != wxString::npos;
+         found = text.find(separator, start))
+    {
+        pieces.Add(text.substr(start, found - start));
+        start = found + separator.length();
+    }
+    if (start < text.length())
+        pieces.Add(text.substr(start));
+    return pieces;
+}
+
+wxString JoinStrings(const wxArrayString& items, const wxString& separator)
+{
+    wxString joined;
+    for (size_t i = 0; i < items.size(); ++i)
+    {
+        if (i > 0)
+            joined += separator;
+        joined += items[i];
+    }
+    return joined;
+}
+
+int LeadingInteger(const wxString& text)
+{
+    auto it = text.begin();
+    while (it != text.end() &&
+           (*it == ' ' || *it == '\t' || *it == '\n' || *it == '\v' || *it == '\f' || *it == '\r'))
+        ++it;
+    bool negative = false;
+    if (it != text.end() && (*it == '+' || *it == '-'))
+    {
+        negative = *it == '-';
+        ++it;
+    }
+    long long value = 0;
+    for (; it != text.end() && *it >= '0' && *it <= '9'; ++it)
+    {
+        if (value <= INT_MAX) // beyond that only the clamping below matters
+            value = value * 10 + (static_cast<int>((*it).GetValue()) - '0');
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+wxString RoundsForFile(const wxString& fieldText)
+{
+    return wxString::Format("%d", LeadingInteger(fieldText) / 2 + 1);
+}
+
+wxString RoundsForField(const wxString& stored)
+{
+    if (stored.empty() || stored.length() > 9)
+        return stored; // not a whole number whose double fits comfortably
+    long long value = 0;
+    for (const wxUniChar c : stored)
+    {
+        if (c < '0' || c > '9')
+            return stored;
+        value = value * 10 + (static_cast<int>(c.GetValue()) - '0');
+    }
+    if (value < 1)
+        return stored;
+    return wxString::Format("%lld", 2 * value - 1);
+}

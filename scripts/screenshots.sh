@@ -1,0 +1,109 @@
+#!/bin/sh
+# Takes a picture of each window of the tool kit on a private X display (Xvfb), so the pictures
+# in the documentation can be retaken after the windows change:
+#   hangar-basic.png, hangar-advanced.png, hangar-miscellaneous.png, hangar-map-rotation.png
+#                    the launcher's main window on each of its four pages
+#   signal.png       the console's main window with its connect dialog
+# The programs run with a temporary HOME, so they start with their defaults and leave the user's
+# files alone. A program the build does not have is skipped.
+#
+# Usage: scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]   (defaults: build, docs/screenshots)
+set -eu
+repo=$(cd "$(dirname "$0")/.." && pwd)
+
+if [ "${1:-}" != --on-display ]; then
+    build=$(cd "${1:-$repo/build}" && pwd)
+    out=${2:-$repo/docs/screenshots}
+    sh "$repo/scripts/install-deps.sh" imagemagick
+    [ -x "$build/hangar/hangar" ] || { echo "No $build/hangar/hangar: build first (make build)" >&2; exit 1; }
+    mkdir -p "$out"
+    out=$(cd "$out" && pwd)
+    # Always a display of our own: no window manager, no other windows, the same size each time.
+    exec env NO_AT_BRIDGE=1 xvfb-run -a -n $((100 + $$ % 400)) -s '-screen 0 1280x1024x24' \
+        sh "$0" --on-display "$build" "$out"
+fi
+build=$2
+out=$3
+. "$repo/tests/support/x11-windows.sh"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/screenshots-XXXXXX")
+pids=""
+cleanup() {
+    for p in $pids; do kill -KILL "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# start NAME: starts the built program NAME with a fresh temporary HOME (text cursors that do not
+# blink, so a picture settles) and sets pid.
+start() {
+    home=$work/home-$1
+    mkdir -p "$home/.config/gtk-3.0" "$work/cwd-$1"
+    printf '[Settings]\ngtk-cursor-blink = false\n' >"$home/.config/gtk-3.0/settings.ini"
+    (cd "$work/cwd-$1" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+        HOME="$home" "$build/$1/$1") >"$work/$1.log" 2>&1 &
+    pid=$!
+    pids="$pids $pid"
+}
+
+# shot OUTPUT DIFFERENT_FROM IMPORT_ARGS...: takes pictures with ImageMagick's import until two in
+# a row show the same pixels and those differ from the pixel signature DIFFERENT_FROM (empty: any);
+# keeps that picture as OUTPUT and prints its signature. Gives up after about 10 seconds.
+shot() {
+    output=$1
+    avoid=$2
+    shift 2
+    last=""
+    tries=50
+    while [ "$tries" -gt 0 ]; do
+        import "$@" "$work/shot.png"
+        sig=$(identify -format '%#' "$work/shot.png")
+        if [ "$sig" = "$last" ] && [ "$sig" != "$avoid" ]; then
+            cp "$work/shot.png" "$output"
+            echo "$sig"
+            return 0
+        fi
+        last=$sig
+        sleep 0.2
+        tries=$((tries - 1))
+    done
+    echo "The picture for $(basename "$output") did not settle" >&2
+    return 1
+}
+
+# The launcher: its main window on each page, in notebook order; Ctrl+PageDown turns the page.
+start hangar
+win=$(wait_for_windows "$pid" "Iron Canopy™ Dedicated Server Launcher" 1 30) ||
+    { cat "$work/hangar.log" >&2; echo "hangar showed no window" >&2; exit 1; }
+timeout 10 xdotool windowfocus --sync "$win"
+previous=""
+for page in basic advanced miscellaneous map-rotation; do
+    if [ -n "$previous" ]; then
+        xdotool key ctrl+Next
+    fi
+    previous=$(shot "$out/hangar-$page.png" "$previous" -window "$win")
+    echo "$out/hangar-$page.png"
+done
+stop_program "$pid"
+
+# The console: its main window with the connect dialog in front (both centred on the screen).
+if [ -x "$build/signal/signal" ]; then
+    start signal
+    wins=$(wait_for_windows "$pid" "Iron Canopy Dedicated Server Remote" 2 30) ||
+        { cat "$work/signal.log" >&2; echo "signal showed no main window and connect dialog" >&2; exit 1; }
+    # The larger of the two is the main window; the picture is its part of the screen.
+    best=0
+    for w in $wins; do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        if [ $((WIDTH * HEIGHT)) -gt "$best" ]; then
+            best=$((WIDTH * HEIGHT))
+            crop=${WIDTH}x$HEIGHT+$X+$Y
+        fi
+    done
+    shot "$out/signal.png" "" -window root -crop "$crop" +repage >/dev/null
+    echo "$out/signal.png"
+    stop_program "$pid"
+else
+    echo "signal is not in this build: skipped"
+fi

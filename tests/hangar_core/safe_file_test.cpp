@@ -1,0 +1,123 @@
+#include "hangar/core/safe_file.h"
+#include "tests/support/temp_home.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <wx/dir.h>
+#include <wx/filefn.h>
+
+namespace
+{
+class SafeFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_folder = MakeTempFolder("safe-file-"); }
+    void TearDown() override { RemoveTree(m_folder); }
+
+    unsigned Mode(const wxString& path) const
+    {
+        struct stat info = {};
+        stat(path.utf8_str(), &info);
+        return info.st_mode & 07777u;
+    }
+
+    // Every name in the folder: a failed or finished write leaves no temporary file behind.
+    std::vector<wxString> Names() const
+    {
+        std::vector<wxString> names;
+        wxDir dir(m_folder);
+        wxString name;
+        for (bool more =
+                 dir.GetFirst(&name, wxEmptyString, wxDIR_FILES | wxDIR_DIRS | wxDIR_HIDDEN);
+             more; more = dir.GetNext(&name))
+            names.push_back(name);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    wxString m_folder;
+};
+} // namespace
+
+TEST_F(SafeFileTest, ANewFileIsOwnerOnlyAndAnOldOneKeepsItsMode)
+{
+    const wxString path = m_folder + "/settings.ini";
+    ASSERT_EQ(0, WriteFileAtomically(path, "first\n"));
+    EXPECT_EQ("first\n", ReadFileBytes(path));
+    EXPECT_EQ(0600u, Mode(path));
+
+    chmod(path.utf8_str(), 0644);
+    ASSERT_EQ(0, WriteFileAtomically(path, "second\n"));
+    EXPECT_EQ("second\n", ReadFileBytes(path));
+    EXPECT_EQ(0644u, Mode(path));
+    EXPECT_EQ((std::vector<wxString>{"settings.ini"}), Names());
+}
+
+TEST_F(SafeFileTest, ALinkStaysALinkAndItsFileIsReplaced)
+{
+    ASSERT_TRUE(WriteFileBytes(m_folder + "/real.ini", "old"));
+    ASSERT_EQ(0, symlink("real.ini", (m_folder + "/link.ini").utf8_str()));
+    ASSERT_EQ(0, WriteFileAtomically(m_folder + "/link.ini", "new"));
+    struct stat info = {};
+    ASSERT_EQ(0, lstat((m_folder + "/link.ini").utf8_str(), &info));
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ("new", ReadFileBytes(m_folder + "/real.ini"));
+}
+
+TEST_F(SafeFileTest, AFolderThatCannotHoldTheFileReportsTheReason)
+{
+    ASSERT_TRUE(WriteFileBytes(m_folder + "/plain", "x"));
+    EXPECT_EQ(ENOTDIR, WriteFileAtomically(m_folder + "/plain/settings.ini", "x"));
+    EXPECT_EQ(ENOENT, WriteFileAtomically(m_folder + "/missing/settings.ini", "x"));
+    wxMkdir(m_folder + "/folder.ini");
+    EXPECT_EQ(EISDIR, WriteFileAtomically(m_folder + "/folder.ini", "x"));
+    EXPECT_EQ((std::vector<wxString>{"folder.ini", "plain"}), Names());
+}
+
+TEST_F(SafeFileTest, AFailedWriteLeavesTheOldFileByteForByte)
+{
+    const wxString path = m_folder + "/settings.ini";
+    const std::string old = "[DedicatedServer.DedicatedServer]\nGameName=Old\n";
+    ASSERT_TRUE(WriteFileBytes(path, old));
+
+    // A file size limit makes the write itself fail half way, as a full disk would.
+    struct rlimit saved = {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 16;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const int error = WriteFileAtomically(path, std::string(4096, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(EFBIG, error);
+    EXPECT_EQ(old, ReadFileBytes(path));
+    EXPECT_EQ((std::vector<wxString>{"settings.ini"}), Names());
+}
+
+TEST_F(SafeFileTest, OnlyRegularFilesAreReadOrReplaced)
+{
+    std::string bytes = "left over";
+    EXPECT_EQ(ENOENT, ReadWholeFile(m_folder + "/missing.ini", &bytes));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(EISDIR, ReadWholeFile(m_folder, &bytes));
+
+    // A named pipe neither blocks the reader nor is replaced by a regular file.
+    const wxString pipe = m_folder + "/pipe.ini";
+    ASSERT_EQ(0, mkfifo(pipe.utf8_str(), 0600));
+    EXPECT_EQ(EINVAL, ReadWholeFile(pipe, &bytes));
+    EXPECT_EQ(EINVAL, WriteFileAtomically(pipe, "x"));
+    struct stat info = {};
+    ASSERT_EQ(0, lstat(pipe.utf8_str(), &info));
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    ASSERT_TRUE(WriteFileBytes(m_folder + "/a.ini", std::string("a\0b\xff", 4)));
+    EXPECT_EQ(0, ReadWholeFile(m_folder + "/a.ini", &bytes));
+    EXPECT_EQ(std::string("a\0b\xff", 4), bytes);
+}

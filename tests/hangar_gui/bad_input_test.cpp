@@ -1,0 +1,112 @@
+// Settings files that are not what the launcher writes: the load ends, nothing crashes, and the
+// defaults stand wherever the file offers nothing usable.
+
+#include "tests/hangar_gui/launcher_fixture.h"
+
+#include <random>
+#include <wx/choice.h>
+#include <wx/stopwatch.h>
+
+namespace
+{
+class BadInputTest : public LauncherTest
+{
+protected:
+    // Starts the launcher on content as its default settings file; the load must end.
+    void StartWith(const std::string& content)
+    {
+        ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(), content));
+        StartLauncher();
+        ASSERT_FALSE(m_frame->IsModified());
+        EXPECT_EQ("TROVDedicatedServer.ini", StatusText());
+    }
+
+    void ExpectDefaults()
+    {
+        BasicTab* basic = Basic();
+        EXPECT_EQ("Nameless Battle", basic->m_gameName->GetValue());
+        EXPECT_EQ(0, basic->m_gameType->GetSelection());
+        EXPECT_EQ("8", basic->m_maxPlayers->GetValue());
+        EXPECT_EQ("1", basic->m_rounds->GetValue());
+        EXPECT_EQ("10", basic->m_timeLimit->GetValue());
+        EXPECT_TRUE(basic->m_welcomeMessage->IsEmpty());
+        EXPECT_TRUE(Rotation()->IsEmpty());
+    }
+};
+
+std::string RandomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random() & 0xff);
+    return bytes;
+}
+} // namespace
+
+TEST_F(BadInputTest, AnEmptyFileGivesTheDefaults)
+{
+    StartWith("");
+    ExpectDefaults();
+}
+
+TEST_F(BadInputTest, BinaryGarbageGivesTheDefaults)
+{
+    StartWith(RandomBytes(64 * 1024, 1));
+    ExpectDefaults();
+}
+
+TEST_F(BadInputTest, InvalidUtf8KeepsWhatIsUsable)
+{
+    StartWith("[DedicatedServer.DedicatedServer]\n"
+              "GameName=Z\xFCrich \xC3\x28 Open\n"
+              "MaxPlayers=\xFF\xFE\n"
+              "GameType=TeamDeathmatch\xA0\n"
+              "RotationList=K\xE9strel,Glacier\n");
+    EXPECT_EQ(wxString(L"Z\u00FCrich \u00C3( Open"), Basic()->m_gameName->GetValue());
+    EXPECT_EQ(wxString(L"\u00FF\u00FE"), Basic()->m_maxPlayers->GetValue());
+    EXPECT_EQ(0, Basic()->m_gameType->GetSelection()); // no item matches
+    EXPECT_EQ((std::vector<wxString>{L"K\u00E9strel", "Glacier"}), Items(Rotation()));
+}
+
+TEST_F(BadInputTest, ATenMegabyteFileLoadsInReasonableTime)
+{
+    std::string content = "[DedicatedServer.DedicatedServer]\nGameName=Big\n";
+    const std::string comment = "; " + std::string(78, 'c') + "\n";
+    while (content.size() < 10u * 1024 * 1024)
+        content += comment;
+    content += "TimeLimit=30\n";
+    wxStopWatch watch;
+    StartWith(content);
+    EXPECT_LT(watch.Time(), 10000);
+    EXPECT_EQ("Big", Basic()->m_gameName->GetValue());
+    EXPECT_EQ("30", Basic()->m_timeLimit->GetValue());
+}
+
+TEST_F(BadInputTest, VeryLongLinesAreCutWhereFieldsHaveLimits)
+{
+    const std::string longText(512 * 1024, 'x');
+    StartWith("[DedicatedServer.DedicatedServer]\n"
+              "GameName=" +
+              longText +
+              "\n"
+              "WelcomeMessage=" +
+              longText +
+              "\n"
+              "GameType=" +
+              longText +
+              "\n"
+              "RotationList=" +
+              std::string(5000, ',') +
+              "\n"
+              "[" +
+              longText +
+              "]\n"
+              "Rounds=" +
+              longText + "\n");
+    EXPECT_EQ(25u, Basic()->m_gameName->GetValue().length());
+    EXPECT_EQ(512u, Basic()->m_welcomeMessage->GetValue().length());
+    EXPECT_EQ(0, Basic()->m_gameType->GetSelection());
+    EXPECT_EQ(5000u, Rotation()->GetCount());      // every comma ends an (empty) piece
+    EXPECT_EQ("1", Basic()->m_rounds->GetValue()); // that line is in another group
+}
