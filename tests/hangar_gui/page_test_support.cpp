@@ -43,14 +43,6 @@ void ResetPage(HangarFrame* frame, int pageIndex)
     Flush();
 }
 
-void SendMenuCommand(HangarFrame* frame, int id)
-{
-    wxCommandEvent event(wxEVT_MENU, id);
-    event.SetEventObject(frame);
-    frame->GetEventHandler()->ProcessEvent(event);
-    Flush();
-}
-
 wxString ControlValue(wxWindow* control)
 {
     if (auto* text = dynamic_cast<wxTextCtrl*>(control))

@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers of the settings page tests: real clicks on the frame's buttons and menu, reading and
+// Helpers of the settings page tests: real clicks on the frame's buttons, reading and
 // changing any registered control by its kind, finding the page, group and caption of a control.
 
 #include "hangar/hangar_frame.h"
@@ -16,8 +16,6 @@ class wxWindow;
 wxButton* FindFrameButton(HangarFrame* frame, int id);
 // Selects the page in the notebook and clicks "Reset to Defaults".
 void ResetPage(HangarFrame* frame, int pageIndex);
-// Sends a File menu command to the frame as the menu would.
-void SendMenuCommand(HangarFrame* frame, int id);
 
 // The value of a control as the settings file writes it: text, "True"/"False", the selected
 // item, or the items joined with ",".

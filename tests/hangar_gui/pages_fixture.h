@@ -13,13 +13,26 @@ protected:
     AdvancedTab* Advanced() const { return m_frame->GetAdvancedTab(); }
     MiscTab* Misc() const { return m_frame->GetMiscTab(); }
 
-    // Starts the launcher and makes a new document, which starts unmodified. Returns false when
-    // the document could not be made unmodified.
-    bool StartWithNewDocument()
+    // File > New, giving up the changes of the current document when it asks.
+    void NewDocument()
+    {
+        if (m_frame->IsModified())
+        {
+            wxTEST_DIALOG(MenuCommand(FrameId::New), ExpectMessageBox(wxID_NO));
+        }
+        else
+        {
+            MenuCommand(FrameId::New);
+        }
+        Flush();
+    }
+
+    // Starts the launcher on a new document, which is not modified.
+    void StartWithNewDocument()
     {
         StartLauncher();
-        SendMenuCommand(m_frame, FrameId::New);
-        return !m_frame->IsModified();
+        NewDocument();
+        ASSERT_FALSE(m_frame->IsModified());
     }
 
     // Places the PunkBuster service program where the launcher looks for it from the start folder.
@@ -28,8 +41,3 @@ protected:
         ASSERT_TRUE(WriteFileBytes(Home() + "/TROVGame/pb/PnkBstrA.exe", "MZ"));
     }
 };
-
-// Tests that need a document that can be made unmodified.
-#define START_WITH_NEW_DOCUMENT()                                                                  \
-    if (!StartWithNewDocument())                                                                   \
-    GTEST_SKIP() << "File > New does not give an unmodified document yet"
