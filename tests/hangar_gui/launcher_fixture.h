@@ -18,6 +18,7 @@
 #include <wx/filefn.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/notebook.h>
 #include <wx/statusbr.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -155,8 +156,19 @@ protected:
         m_frame->ProcessWindowEvent(event);
     }
 
-    // The frame's button with this id (ids are unique only within a page, so search buttons).
-    wxButton* FindButton(int id) const { return FindButtonIn(m_frame, id); }
+    // The button of the frame's own button row with this id (Reset to Defaults, Launch). Ids are
+    // unique only within their window: the pages' controls reuse them, so the notebook is skipped.
+    wxButton* FindButton(int id) const
+    {
+        for (wxWindow* child : m_frame->GetChildren())
+        {
+            if (child == static_cast<wxWindow*>(m_frame->GetNotebook()))
+                continue;
+            if (wxButton* found = FindButtonIn(child, id))
+                return found;
+        }
+        return nullptr;
+    }
 
     wxString StatusText() const { return m_frame->GetStatusBar()->GetStatusText(1); }
     wxString SettingsFolder() const { return m_home->SettingsFolder(); }

@@ -55,8 +55,8 @@ TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
 TEST_F(MainWindowTest, ButtonRowAndStatusBar)
 {
     HangarFrame* frame = StartLauncher();
-    wxButton* reset = dynamic_cast<wxButton*>(frame->FindWindow(FrameId::ResetToDefaults));
-    wxButton* launch = dynamic_cast<wxButton*>(frame->FindWindow(FrameId::Launch));
+    wxButton* reset = FindButton(FrameId::ResetToDefaults);
+    wxButton* launch = FindButton(FrameId::Launch);
     ASSERT_NE(nullptr, reset);
     ASSERT_NE(nullptr, launch);
     EXPECT_EQ("Reset to Defaults", reset->GetLabel());
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, ResetToDefaultsResetsTheCurrentPageOnly)
     rotation->Append("Kestrel");
     rotation->Append("Glacier");
 
-    wxButton* reset = dynamic_cast<wxButton*>(frame->FindWindow(FrameId::ResetToDefaults));
+    wxButton* reset = FindButton(FrameId::ResetToDefaults);
     ASSERT_NE(nullptr, reset);
     for (int page : {0, 1, 2})
     {
