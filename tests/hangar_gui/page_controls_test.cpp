@@ -1,12 +1,10 @@
 // Which control carries which setting key on the Advanced and Miscellaneous pages: window id,
-// label, group, default, and the order of the check boxes in their groups.
+// label, group and default; the kinds and length limits of the text fields.
 
 #include "tests/hangar_gui/pages_fixture.h"
 
-#include <algorithm>
 #include <vector>
 #include <wx/checkbox.h>
-#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 namespace
@@ -80,26 +78,6 @@ int CountOnPage(HangarFrame* frame, int page)
     return count;
 }
 
-// The windows of a sizer in order, and which of them open a gap above themselves.
-void ExpectOrder(wxWindow* first, const std::vector<wxWindow*>& order,
-                 const std::vector<wxWindow*>& gapAbove)
-{
-    wxSizer* sizer = first->GetContainingSizer();
-    ASSERT_NE(nullptr, sizer);
-    std::vector<wxWindow*> seen;
-    for (wxSizerItem* item : sizer->GetChildren())
-    {
-        if (!item->IsWindow())
-            continue;
-        seen.push_back(item->GetWindow());
-        const bool gap = (item->GetFlag() & wxTOP) != 0;
-        const bool wanted =
-            std::find(gapAbove.begin(), gapAbove.end(), item->GetWindow()) != gapAbove.end();
-        EXPECT_EQ(wanted, gap) << item->GetWindow()->GetLabel();
-    }
-    EXPECT_EQ(order, std::vector<wxWindow*>(seen.begin(),
-                                            seen.begin() + std::min(seen.size(), order.size())));
-}
 } // namespace
 
 TEST_F(PagesTest, EveryKeyIsCarriedByItsControlWithLabelGroupAndDefault)
@@ -126,29 +104,6 @@ TEST_F(PagesTest, EveryKeyIsCarriedByItsControlWithLabelGroupAndDefault)
             EXPECT_TRUE(control->IsEnabled() || wxString(expected.key) == "PunkBuster");
         }
     }
-}
-
-TEST_F(PagesTest, CheckBoxesStandInTheirOrderWithTheGaps)
-{
-    StartLauncher();
-    AdvancedTab* a = Advanced();
-    ExpectOrder(a->m_friendlyFire,
-                {a->m_friendlyFire, a->m_weaponTracers, a->m_upgrades, a->m_disableAutoRifleClass,
-                 a->m_disableRifleClass, a->m_disableSMGClass, a->m_disableSniperClass,
-                 a->m_disableRocketClass},
-                {a->m_disableAutoRifleClass});
-    ExpectOrder(a->m_ammoDrop,
-                {a->m_ammoDrop, a->m_healthDrop, a->m_weaponDrop, a->m_voiceCommands},
-                {a->m_voiceCommands});
-
-    MiscTab* m = Misc();
-    ExpectOrder(m->m_debugOutput,
-                {m->m_debugOutput, m->m_showCompass, m->m_showCrosshairs, m->m_showEnemyCompassDots,
-                 m->m_showEnemyNames, m->m_showFriendlyCompassDots, m->m_showFriendlyNames,
-                 m->m_showGrenadeIndicators, m->m_showHealthBar, m->m_showHitIndicators,
-                 m->m_showHUD, m->m_showText, m->m_showScoreAndTime, m->m_showStanceIndicator,
-                 m->m_showWhoKilledMe},
-                {m->m_showCompass, m->m_showWhoKilledMe});
 }
 
 TEST_F(PagesTest, FieldKindsAndLengthLimits)
