@@ -1,27 +1,121 @@
 #include "hangar/pages/advanced_tab.h"
 
+#include "hangar/core/res_string.h"
+#include "hangar/hangar_frame.h"
+#include "hangar/pages/group_box.h"
+#include "hangar/pages/page_layout.h"
+#include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
 #include "hangar/window_ids.h"
 
 #include <wx/checkbox.h>
 #include <wx/filefn.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 bool IsPunkBusterInstalled()
 {
     return wxFileExists("../TROVGame/pb/PnkBstrA.exe");
 }
 
-wxBEGIN_EVENT_TABLE(AdvancedTab, wxPanel) wxEND_EVENT_TABLE()
+namespace
+{
+// One row of a spawning grid: the caption and the numeric field with its range.
+wxTextCtrl* AddNumberRow(wxWindow* group, wxSizer* grid, int id, int stringId, int minValue,
+                         int maxValue)
+{
+    grid->Add(CreateFieldCaption(group, stringId), 0, wxEXPAND | wxLEFT, 8);
+    wxTextCtrl* field =
+        new wxTextCtrl(group, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0);
+    grid->Add(field, 0, wxEXPAND | wxRIGHT, 8);
+    field->SetValidator(RangeValidator(minValue, maxValue, g_validatorText));
+    return field;
+}
+} // namespace
 
-    AdvancedTab::AdvancedTab(wxWindow* parent)
+AdvancedTab::AdvancedTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
-    m_punkBuster = new wxCheckBox(this, AdvancedId::PunkBuster, "  Enable PunkBuster");
+    wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
+    SetSizer(pageSizer);
+    CreateLeftColumn(pageSizer);
+    CreateRightColumn(pageSizer);
     SetDefaults();
+}
+
+// PunkBuster, the weapon rules and the drops.
+void AdvancedTab::CreateLeftColumn(wxSizer* pageSizer)
+{
+    wxPanel* column = CreatePageColumn(this);
+    pageSizer->Add(column, 1, wxEXPAND | wxALL, 10);
+    wxSizer* columnSizer = column->GetSizer();
+
+    wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
+    wxWindow* group = CreateGroupBox(column, columnSizer, sizer, LoadResString(31));
+    m_punkBuster = AddLabelledCheckBox(group, sizer, AdvancedId::PunkBuster, 32);
+
+    sizer = new wxBoxSizer(wxVERTICAL);
+    group = CreateGroupBox(column, columnSizer, sizer, LoadResString(35));
+    m_friendlyFire = AddLabelledCheckBox(group, sizer, AdvancedId::FriendlyFire, 36);
+    m_weaponTracers = AddLabelledCheckBox(group, sizer, AdvancedId::WeaponTracers, 83);
+    m_upgrades = AddLabelledCheckBox(group, sizer, AdvancedId::Upgrades, 38);
+    m_disableAutoRifleClass =
+        AddLabelledCheckBox(group, sizer, AdvancedId::DisableAutoRifleClass, 95, true);
+    m_disableRifleClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRifleClass, 93);
+    m_disableSMGClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSMGClass, 94);
+    m_disableSniperClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSniperClass, 96);
+    m_disableRocketClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRocketClass, 97);
+
+    sizer = new wxBoxSizer(wxVERTICAL);
+    group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
+    m_ammoDrop = AddLabelledCheckBox(group, sizer, AdvancedId::AmmoDrop, 41);
+    m_healthDrop = AddLabelledCheckBox(group, sizer, AdvancedId::HealthDrop, 42);
+    m_weaponDrop = AddLabelledCheckBox(group, sizer, AdvancedId::WeaponDrop, 37);
+    m_voiceCommands = AddLabelledCheckBox(group, sizer, AdvancedId::VoiceCommands, 84, true);
+}
+
+// The spawning times: invincibility after a spawn, and the delays before and after it per side.
+void AdvancedTab::CreateRightColumn(wxSizer* pageSizer)
+{
+    wxPanel* column = CreatePageColumn(this);
+    pageSizer->Add(column, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
+    wxSizer* columnSizer = column->GetSizer();
+
+    wxSizer* grid = CreateFieldGrid();
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(54));
+    m_invincibility = AddNumberRow(group, grid, AdvancedId::Invincibility, 56, 1, 60);
+
+    grid = CreateFieldGrid();
+    group = CreateGroupBox(column, columnSizer, grid, LoadResString(88));
+    m_spawnPreDelayAxis = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAxis, 89, 1, 3600);
+    m_spawnPreDelayAllies = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAllies, 90, 1, 3600);
+    m_spawnPreDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayNonSky, 91, 1, 3600);
+
+    grid = CreateFieldGrid();
+    group = CreateGroupBox(column, columnSizer, grid, LoadResString(87));
+    m_spawnPostDelayAxis = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAxis, 89, 1, 60);
+    m_spawnPostDelayAllies = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAllies, 90, 1, 60);
+    m_spawnPostDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayNonSky, 91, 1, 60);
 }
 
 void AdvancedTab::SetDefaults()
 {
+    m_ammoDrop->SetValue(true);
+
+    m_disableRifleClass->SetValue(false);
+    m_disableSMGClass->SetValue(false);
+    m_disableAutoRifleClass->SetValue(false);
+    m_disableSniperClass->SetValue(false);
+    m_disableRocketClass->SetValue(false);
+
+    m_friendlyFire->SetValue(true);
+    m_healthDrop->SetValue(true);
+
+    // Below the range typing allows (1 to 60): set by the program, shown and saved as it is.
+    m_invincibility->SetValue("0");
+
+    // Once disabled the box stays disabled, even if the program appears later.
     if (IsPunkBusterInstalled())
     {
         m_punkBuster->SetValue(true);
@@ -31,9 +125,46 @@ void AdvancedTab::SetDefaults()
         m_punkBuster->SetValue(false);
         m_punkBuster->Disable();
     }
+
+    m_spawnPostDelayAxis->SetValue("1");
+    m_spawnPostDelayAllies->SetValue("1");
+    m_spawnPostDelayNonSky->SetValue("1");
+
+    m_spawnPreDelayAxis->SetValue("5");
+    m_spawnPreDelayAllies->SetValue("5");
+    m_spawnPreDelayNonSky->SetValue("5");
+
+    m_voiceCommands->SetValue(true);
+    m_weaponDrop->SetValue(true);
+    m_weaponTracers->SetValue(true);
+    m_upgrades->SetValue(true);
 }
 
 void AdvancedTab::OnSettingChanged(wxCommandEvent& event)
 {
     ::OnSettingChanged(event);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(AdvancedTab, wxPanel)
+    EVT_CHECKBOX(AdvancedId::AmmoDrop, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableRifleClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableSMGClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableAutoRifleClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableSniperClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::DisableRocketClass, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::FriendlyFire, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::HealthDrop, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::PunkBuster, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::VoiceCommands, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::WeaponDrop, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::WeaponTracers, AdvancedTab::OnSettingChanged)
+    EVT_CHECKBOX(AdvancedId::Upgrades, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::Invincibility, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPostDelayAxis, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPostDelayAllies, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPostDelayNonSky, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPreDelayAxis, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPreDelayAllies, AdvancedTab::OnSettingChanged)
+    EVT_TEXT(AdvancedId::SpawnPreDelayNonSky, AdvancedTab::OnSettingChanged)
+wxEND_EVENT_TABLE()

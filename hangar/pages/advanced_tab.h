@@ -5,21 +5,53 @@
 #include <wx/panel.h>
 
 class wxCheckBox;
+class wxSizer;
+class wxTextCtrl;
 
 // True when the PunkBuster service program exists at "../TROVGame/pb/PnkBstrA.exe", resolved
 // against the working directory at the moment of the call. Nothing is run or read.
 bool IsPunkBusterInstalled();
 
+// The gameplay rules of the server: PunkBuster, weapons, drops, voice commands, spawning times.
+// The main window registers the public controls under their setting keys (the member name is the
+// key: m_weaponTracers is WeaponTracers).
 class AdvancedTab : public wxPanel, public Defaultable
 {
 public:
     explicit AdvancedTab(wxWindow* parent);
 
+    // Puts every control back to its default. Without the PunkBuster program the PunkBuster box
+    // is cleared and disabled, and nothing enables it again.
     void SetDefaults() override;
 
+    // Check boxes.
     wxCheckBox* m_punkBuster = nullptr;
+    wxCheckBox* m_friendlyFire = nullptr;
+    wxCheckBox* m_weaponTracers = nullptr;
+    wxCheckBox* m_upgrades = nullptr;
+    wxCheckBox* m_disableAutoRifleClass = nullptr;
+    wxCheckBox* m_disableRifleClass = nullptr;
+    wxCheckBox* m_disableSMGClass = nullptr;
+    wxCheckBox* m_disableSniperClass = nullptr;
+    wxCheckBox* m_disableRocketClass = nullptr;
+    wxCheckBox* m_ammoDrop = nullptr;
+    wxCheckBox* m_healthDrop = nullptr;
+    wxCheckBox* m_weaponDrop = nullptr;
+    wxCheckBox* m_voiceCommands = nullptr;
+
+    // Numeric fields (seconds).
+    wxTextCtrl* m_invincibility = nullptr;
+    wxTextCtrl* m_spawnPreDelayAxis = nullptr;
+    wxTextCtrl* m_spawnPreDelayAllies = nullptr;
+    wxTextCtrl* m_spawnPreDelayNonSky = nullptr;
+    wxTextCtrl* m_spawnPostDelayAxis = nullptr;
+    wxTextCtrl* m_spawnPostDelayAllies = nullptr;
+    wxTextCtrl* m_spawnPostDelayNonSky = nullptr;
 
 private:
+    void CreateLeftColumn(wxSizer* pageSizer);
+    void CreateRightColumn(wxSizer* pageSizer);
+
     void OnSettingChanged(wxCommandEvent& event);
 
     wxDECLARE_EVENT_TABLE();

@@ -1,20 +1,173 @@
 #include "hangar/pages/misc_tab.h"
 
+#include "hangar/core/res_string.h"
+#include "hangar/hangar_frame.h"
+#include "hangar/pages/group_box.h"
+#include "hangar/pages/page_layout.h"
+#include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
+#include "hangar/pages/text_limit.h"
+#include "hangar/window_ids.h"
 
-wxBEGIN_EVENT_TABLE(MiscTab, wxPanel) wxEND_EVENT_TABLE()
+#include <wx/checkbox.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 
-    MiscTab::MiscTab(wxWindow* parent)
+namespace
+{
+constexpr std::size_t kRemotePasswordLength = 64;
+constexpr std::size_t kAdditionalOptionsLength = 256;
+
+wxTextCtrl* CreateField(wxWindow* parent, int id, long style = 0)
+{
+    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, style);
+}
+} // namespace
+
+MiscTab::MiscTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
+    wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
+    SetSizer(pageSizer);
+    CreateLeftColumn(pageSizer);
+    CreateRightColumn(pageSizer);
     SetDefaults();
 }
 
-void MiscTab::SetDefaults() {}
+// The display switches, with the Show Killer Time field under "Show Who Killed Me".
+void MiscTab::CreateLeftColumn(wxSizer* pageSizer)
+{
+    wxPanel* column = CreatePageColumn(this);
+    pageSizer->Add(column, 1, wxEXPAND | wxALL, 10);
 
-void MiscTab::SyncKillerTimeField() {}
+    wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
+    wxWindow* group = CreateGroupBox(column, column->GetSizer(), sizer, LoadResString(49));
+    m_debugOutput = AddLabelledCheckBox(group, sizer, MiscId::DebugOutput, 52);
+    m_showCompass = AddLabelledCheckBox(group, sizer, MiscId::ShowCompass, 71, true);
+    m_showCrosshairs = AddLabelledCheckBox(group, sizer, MiscId::ShowCrosshairs, 72);
+    m_showEnemyCompassDots = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyCompassDots, 73);
+    m_showEnemyNames = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyNames, 51);
+    m_showFriendlyCompassDots =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyCompassDots, 74);
+    m_showFriendlyNames = AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyNames, 75);
+    m_showGrenadeIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowGrenadeIndicators, 76);
+    m_showHealthBar = AddLabelledCheckBox(group, sizer, MiscId::ShowHealthBar, 77);
+    m_showHitIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowHitIndicators, 78);
+    m_showHUD = AddLabelledCheckBox(group, sizer, MiscId::ShowHUD, 79);
+    m_showText = AddLabelledCheckBox(group, sizer, MiscId::ShowText, 82);
+    m_showScoreAndTime = AddLabelledCheckBox(group, sizer, MiscId::ShowScoreAndTime, 80);
+    m_showStanceIndicator = AddLabelledCheckBox(group, sizer, MiscId::ShowStanceIndicator, 81);
+    m_showWhoKilledMe = AddLabelledCheckBox(group, sizer, MiscId::ShowWhoKilledMe, 85, true);
+
+    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 2, 0, 10);
+    grid->AddGrowableCol(1);
+    sizer->Add(grid, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    grid->Add(CreateFieldCaption(group, 86), 0, wxEXPAND | wxLEFT, 24);
+    m_showWhoKilledMeTime = CreateField(group, MiscId::ShowWhoKilledMeTime);
+    grid->Add(m_showWhoKilledMeTime, 1, wxEXPAND | wxRIGHT, 8);
+    m_showWhoKilledMeTime->SetValidator(RangeValidator(1, 30, g_validatorText));
+}
+
+// Remote administration, the wait times and the additional options.
+void MiscTab::CreateRightColumn(wxSizer* pageSizer)
+{
+    wxPanel* column = CreatePageColumn(this);
+    pageSizer->Add(column, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
+    wxSizer* columnSizer = column->GetSizer();
+
+    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 2, 0, 10);
+    grid->AddGrowableCol(1);
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(68));
+    grid->Add(CreateFieldCaption(group, 69), 1, wxEXPAND | wxLEFT, 8);
+    m_remotePort = CreateField(group, MiscId::RemotePort);
+    grid->Add(m_remotePort, 1, wxEXPAND | wxRIGHT, 8);
+    m_remotePort->SetValidator(RangeValidator(1024, 65530, g_validatorText));
+    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxLEFT | wxTOP, 8);
+    m_remotePassword = CreateField(group, MiscId::RemotePassword, wxTE_PASSWORD);
+    grid->Add(m_remotePassword, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
+    LimitTextLength(m_remotePassword, kRemotePasswordLength);
+
+    grid = new wxFlexGridSizer(2, 2, 0, 10);
+    grid->AddGrowableCol(1);
+    group = CreateGroupBox(column, columnSizer, grid, LoadResString(57));
+    grid->Add(CreateFieldCaption(group, 58), 1, wxEXPAND | wxLEFT, 8);
+    m_timeBetweenRounds = CreateField(group, MiscId::TimeBetweenRounds);
+    grid->Add(m_timeBetweenRounds, 1, wxEXPAND | wxRIGHT, 8);
+    m_timeBetweenRounds->SetValidator(RangeValidator(1, 600, g_validatorText));
+    grid->Add(CreateFieldCaption(group, 59), 0, wxEXPAND | wxLEFT | wxTOP, 8);
+    m_timeBetweenMatches = CreateField(group, MiscId::TimeBetweenMatches);
+    grid->Add(m_timeBetweenMatches, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
+    m_timeBetweenMatches->SetValidator(RangeValidator(1, 600, g_validatorText));
+
+    wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
+    group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
+    sizer->Add(CreateFieldCaption(group, 53), 0, wxEXPAND | wxLEFT, 8);
+    sizer->AddSpacer(3);
+    m_additionalOptions = CreateField(group, MiscId::AdditionalOptions, wxTE_MULTILINE);
+    sizer->Add(m_additionalOptions, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    LimitTextLength(m_additionalOptions, kAdditionalOptionsLength);
+}
+
+void MiscTab::SetDefaults()
+{
+    m_additionalOptions->SetValue(wxEmptyString);
+    m_debugOutput->SetValue(false);
+    m_remotePassword->SetValue("vesta");
+    m_remotePort->SetValue("13500");
+    m_showCompass->SetValue(true);
+    m_showCrosshairs->SetValue(true);
+    m_showEnemyCompassDots->SetValue(true);
+    m_showEnemyNames->SetValue(true);
+    m_showFriendlyCompassDots->SetValue(true);
+    m_showFriendlyNames->SetValue(true);
+    m_showGrenadeIndicators->SetValue(true);
+    m_showHealthBar->SetValue(true);
+    m_showHitIndicators->SetValue(true);
+    m_showHUD->SetValue(true);
+    m_showScoreAndTime->SetValue(true);
+    m_showStanceIndicator->SetValue(true);
+    m_showText->SetValue(true);
+    m_showWhoKilledMe->SetValue(true);
+    m_showWhoKilledMeTime->SetValue("2");
+    m_timeBetweenMatches->SetValue("30");
+    m_timeBetweenRounds->SetValue("15");
+    SyncKillerTimeField();
+}
+
+void MiscTab::SyncKillerTimeField()
+{
+    m_showWhoKilledMeTime->Enable(m_showWhoKilledMe->GetValue());
+}
 
 void MiscTab::OnSettingChanged(wxCommandEvent& event)
 {
     ::OnSettingChanged(event);
 }
+
+void MiscTab::OnShowWhoKilledMe(wxCommandEvent& /*event*/)
+{
+    if (m_showWhoKilledMe->GetValue())
+    {
+        m_showWhoKilledMeTime->Enable();
+    }
+    else
+    {
+        m_showWhoKilledMeTime->Disable();
+        m_showWhoKilledMeTime->SetValue(wxEmptyString);
+    }
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MiscTab, wxPanel)
+    EVT_TEXT(MiscId::AdditionalOptions, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::RemotePassword, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::RemotePort, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::ShowWhoKilledMeTime, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::TimeBetweenMatches, MiscTab::OnSettingChanged)
+    EVT_TEXT(MiscId::TimeBetweenRounds, MiscTab::OnSettingChanged)
+    EVT_CHECKBOX(MiscId::DebugOutput, MiscTab::OnSettingChanged)
+    EVT_COMMAND_RANGE(MiscId::ShowCompass, MiscId::ShowText, wxEVT_CHECKBOX,
+                      MiscTab::OnSettingChanged)
+    EVT_CHECKBOX(MiscId::ShowWhoKilledMe, MiscTab::OnShowWhoKilledMe)
+wxEND_EVENT_TABLE()

@@ -130,6 +130,9 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     EXPECT_EQ("ObjectiveSkydrop", Basic()->m_gameType->GetStringSelection()); // no match: default
     EXPECT_EQ("yes", Basic()->m_rounds->GetValue());   // not a number: shown as it stands
     EXPECT_EQ("10", Basic()->m_timeLimit->GetValue()); // missing: default
+    // "true" is not exactly "True": the Friendly Fire box keeps its default, and the save writes
+    // the box's own text.
+    EXPECT_TRUE(m_frame->GetAdvancedTab()->m_friendlyFire->GetValue());
     ASSERT_EQ(3u, Rotation()->GetCount());
     EXPECT_EQ("", Rotation()->GetString(1));
 
@@ -137,7 +140,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     const std::string saved = ReadFileBytes(DefaultSettingsPath());
     for (const char* line :
          {"; hand-written notes\n", "[Other.Group]\nAnything=at all\n\n[",
-          "# the server reads this group\n", "FriendlyFire=true\n", "FutureSetting=42\n",
+          "# the server reads this group\n", "FriendlyFire=True\n", "FutureSetting=42\n",
           "GameName=Foreign\n", "RotationList=Kestrel,,Glacier\n", "GameType=ObjectiveSkydrop\n",
           "Rounds=1\n"})
         EXPECT_NE(std::string::npos, saved.find(line)) << line << " missing from\n" << saved;
