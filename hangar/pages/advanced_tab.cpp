@@ -26,8 +26,7 @@ wxTextCtrl* AddNumberRow(wxWindow* group, wxSizer* grid, int id, int stringId, i
                          int maxValue)
 {
     grid->Add(CreateFieldCaption(group, stringId), 0, wxEXPAND | wxLEFT, 8);
-    wxTextCtrl* field =
-        new wxTextCtrl(group, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0);
+    wxTextCtrl* field = CreateTextField(group, id);
     grid->Add(field, 0, wxEXPAND | wxRIGHT, 8);
     field->SetValidator(RangeValidator(minValue, maxValue, g_validatorText));
     return field;

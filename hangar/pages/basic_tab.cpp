@@ -4,6 +4,7 @@
 #include "hangar/core/res_string.h"
 #include "hangar/hangar_frame.h"
 #include "hangar/pages/group_box.h"
+#include "hangar/pages/page_layout.h"
 #include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
 #include "hangar/pages/text_limit.h"
@@ -31,59 +32,24 @@ ListFile OpenGameTypes()
     return OpenListFile(GetSettingsFolder(), "TROVGameTypes.ini", "TROVGame.Types", defaults);
 }
 
-wxStaticText* Label(wxWindow* parent, int stringId)
-{
-    return new wxStaticText(parent, wxID_ANY, LoadResString(stringId) + ":");
-}
-
-wxTextCtrl* TextField(wxWindow* parent, int id, long style = 0)
-{
-    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, style);
-}
-
-// A grid of two columns (labels, fields) whose field column takes the spare width.
-wxFlexGridSizer* FieldGrid()
-{
-    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 0, 10);
-    grid->AddGrowableCol(1);
-    return grid;
-}
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
-    EVT_CHECKBOX(BasicId::PrivateEnabled, BasicTab::OnPrivateEnabled)
-    EVT_CHECKBOX(BasicId::UseCached, BasicTab::OnUseCached)
-    EVT_TEXT(BasicId::GameName, BasicTab::OnSettingChanged)
-    EVT_CHOICE(BasicId::GameType, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::MaxPlayers, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::Password, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::PrivatePassword, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::Rounds, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::TimeLimit, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::Username, BasicTab::OnSettingChanged)
-    EVT_TEXT(BasicId::WelcomeMessage, BasicTab::OnSettingChanged)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    BasicTab::BasicTab(wxWindow* parent)
+BasicTab::BasicTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle),
       m_gameTypes(OpenGameTypes())
 {
     wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
     SetSizer(pageSizer);
 
-    wxPanel* left = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle);
+    wxPanel* left = CreatePageColumn(this);
     pageSizer->Add(left, 1, wxEXPAND | wxALL, 10);
-    wxBoxSizer* leftSizer = new wxBoxSizer(wxVERTICAL);
-    left->SetSizer(leftSizer);
+    wxSizer* leftSizer = left->GetSizer();
     CreateGeneralGroup(left, leftSizer);
     CreatePrivateGroup(left, leftSizer);
 
-    wxPanel* right = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle);
+    wxPanel* right = CreatePageColumn(this);
     pageSizer->Add(right, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
-    wxBoxSizer* rightSizer = new wxBoxSizer(wxVERTICAL);
-    right->SetSizer(rightSizer);
+    wxSizer* rightSizer = right->GetSizer();
     CreateLoginGroup(right, rightSizer);
     CreateRoundsGroup(right, rightSizer);
     CreateMaxPlayersGroup(right, rightSizer);
@@ -96,87 +62,87 @@ void BasicTab::CreateGeneralGroup(wxWindow* column, wxSizer* columnSizer)
     wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
     wxWindow* group = CreateGroupBox(column, columnSizer, content, wxEmptyString);
 
-    content->Add(Label(group, 14), 0, wxEXPAND | wxLEFT, 8);
+    content->Add(CreateFieldCaption(group, 14), 0, wxEXPAND | wxLEFT, 8);
     content->AddSpacer(3);
-    m_gameName = TextField(group, BasicId::GameName);
+    m_gameName = CreateTextField(group, BasicId::GameName);
     content->Add(m_gameName, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
     LimitTextLength(m_gameName, 25);
 
-    content->Add(Label(group, 16), 0, wxEXPAND | wxLEFT, 8);
+    content->Add(CreateFieldCaption(group, 16), 0, wxEXPAND | wxLEFT, 8);
     content->AddSpacer(3);
     m_gameType = new wxChoice(group, BasicId::GameType, wxDefaultPosition, wxDefaultSize,
                               m_gameTypes.m_names, 0);
     content->Add(m_gameType, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
 
-    content->Add(Label(group, 20), 0, wxEXPAND | wxLEFT, 8);
+    content->Add(CreateFieldCaption(group, 20), 0, wxEXPAND | wxLEFT, 8);
     content->AddSpacer(3);
-    m_welcomeMessage = TextField(group, BasicId::WelcomeMessage, wxTE_MULTILINE);
+    m_welcomeMessage = CreateTextField(group, BasicId::WelcomeMessage, wxTE_MULTILINE);
     content->Add(m_welcomeMessage, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
     LimitTextLength(m_welcomeMessage, 512);
 }
 
 void BasicTab::CreatePrivateGroup(wxWindow* column, wxSizer* columnSizer)
 {
-    wxFlexGridSizer* grid = FieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid();
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(21));
 
-    grid->Add(Label(group, 22), 0, wxEXPAND | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, 22), 0, wxEXPAND | wxLEFT, 8);
     m_privateEnabled = new wxCheckBox(group, BasicId::PrivateEnabled, wxEmptyString);
     grid->Add(m_privateEnabled, 0, wxEXPAND | wxRIGHT, 8);
     grid->AddSpacer(2);
     grid->AddSpacer(2);
-    grid->Add(Label(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_privatePassword = TextField(group, BasicId::PrivatePassword, wxTE_PASSWORD);
+    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_privatePassword = CreateTextField(group, BasicId::PrivatePassword, wxTE_PASSWORD);
     grid->Add(m_privatePassword, 0, wxEXPAND | wxTOP | wxRIGHT, 5);
     LimitTextLength(m_privatePassword, 64);
 }
 
 void BasicTab::CreateLoginGroup(wxWindow* column, wxSizer* columnSizer)
 {
-    wxFlexGridSizer* grid = FieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid();
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(24));
 
-    grid->Add(Label(group, 98), 0, wxEXPAND | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, 98), 0, wxEXPAND | wxLEFT, 8);
     m_useCached = new wxCheckBox(group, BasicId::UseCached, wxEmptyString);
     grid->Add(m_useCached, 0, wxEXPAND | wxRIGHT, 8);
     grid->AddSpacer(2);
     grid->AddSpacer(2);
-    grid->Add(Label(group, 25), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_username = TextField(group, BasicId::Username);
+    grid->Add(CreateFieldCaption(group, 25), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_username = CreateTextField(group, BasicId::Username);
     grid->Add(m_username, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
     LimitTextLength(m_username, 64);
-    grid->Add(Label(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_password = TextField(group, BasicId::Password, wxTE_PASSWORD);
+    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_password = CreateTextField(group, BasicId::Password, wxTE_PASSWORD);
     grid->Add(m_password, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
     LimitTextLength(m_password, 64);
 
     // The launcher never shows or edits the cached login; it only carries it through.
-    m_encryptedLogin = TextField(group, BasicId::EncryptedLogin);
+    m_encryptedLogin = CreateTextField(group, BasicId::EncryptedLogin);
     m_encryptedLogin->Hide();
 }
 
 void BasicTab::CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer)
 {
-    wxFlexGridSizer* grid = FieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid();
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(27));
 
-    grid->Add(Label(group, 28), 0, wxEXPAND | wxLEFT, 8);
-    m_rounds = TextField(group, BasicId::Rounds);
+    grid->Add(CreateFieldCaption(group, 28), 0, wxEXPAND | wxLEFT, 8);
+    m_rounds = CreateTextField(group, BasicId::Rounds);
     grid->Add(m_rounds, 0, wxEXPAND | wxRIGHT, 8);
     m_rounds->SetValidator(RangeValidator(1, 99, g_validatorText));
-    grid->Add(Label(group, 29), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_timeLimit = TextField(group, BasicId::TimeLimit);
+    grid->Add(CreateFieldCaption(group, 29), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    m_timeLimit = CreateTextField(group, BasicId::TimeLimit);
     grid->Add(m_timeLimit, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
     m_timeLimit->SetValidator(RangeValidator(1, 60, g_validatorText));
 }
 
 void BasicTab::CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer)
 {
-    wxFlexGridSizer* grid = FieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid();
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(30));
 
-    grid->Add(Label(group, 30), 0, wxEXPAND | wxLEFT, 8);
-    m_maxPlayers = TextField(group, BasicId::MaxPlayers);
+    grid->Add(CreateFieldCaption(group, 30), 0, wxEXPAND | wxLEFT, 8);
+    m_maxPlayers = CreateTextField(group, BasicId::MaxPlayers);
     grid->Add(m_maxPlayers, 0, wxEXPAND | wxRIGHT, 8);
     m_maxPlayers->SetValidator(RangeValidator(1, 12, g_validatorText));
 }
@@ -237,3 +203,19 @@ void BasicTab::OnSettingChanged(wxCommandEvent& event)
 {
     ::OnSettingChanged(event);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
+    EVT_CHECKBOX(BasicId::PrivateEnabled, BasicTab::OnPrivateEnabled)
+    EVT_CHECKBOX(BasicId::UseCached, BasicTab::OnUseCached)
+    EVT_TEXT(BasicId::GameName, BasicTab::OnSettingChanged)
+    EVT_CHOICE(BasicId::GameType, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::MaxPlayers, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::Password, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::PrivatePassword, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::Rounds, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::TimeLimit, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::Username, BasicTab::OnSettingChanged)
+    EVT_TEXT(BasicId::WelcomeMessage, BasicTab::OnSettingChanged)
+wxEND_EVENT_TABLE()
+    // clang-format on

@@ -19,10 +19,6 @@ namespace
 constexpr std::size_t kRemotePasswordLength = 64;
 constexpr std::size_t kAdditionalOptionsLength = 256;
 
-wxTextCtrl* CreateField(wxWindow* parent, int id, long style = 0)
-{
-    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, style);
-}
 } // namespace
 
 MiscTab::MiscTab(wxWindow* parent)
@@ -64,7 +60,7 @@ void MiscTab::CreateLeftColumn(wxSizer* pageSizer)
     grid->AddGrowableCol(1);
     sizer->Add(grid, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
     grid->Add(CreateFieldCaption(group, 86), 0, wxEXPAND | wxLEFT, 24);
-    m_showWhoKilledMeTime = CreateField(group, MiscId::ShowWhoKilledMeTime);
+    m_showWhoKilledMeTime = CreateTextField(group, MiscId::ShowWhoKilledMeTime);
     grid->Add(m_showWhoKilledMeTime, 1, wxEXPAND | wxRIGHT, 8);
     m_showWhoKilledMeTime->SetValidator(RangeValidator(1, 30, g_validatorText));
 }
@@ -80,11 +76,11 @@ void MiscTab::CreateRightColumn(wxSizer* pageSizer)
     grid->AddGrowableCol(1);
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(68));
     grid->Add(CreateFieldCaption(group, 69), 1, wxEXPAND | wxLEFT, 8);
-    m_remotePort = CreateField(group, MiscId::RemotePort);
+    m_remotePort = CreateTextField(group, MiscId::RemotePort);
     grid->Add(m_remotePort, 1, wxEXPAND | wxRIGHT, 8);
     m_remotePort->SetValidator(RangeValidator(1024, 65530, g_validatorText));
     grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxLEFT | wxTOP, 8);
-    m_remotePassword = CreateField(group, MiscId::RemotePassword, wxTE_PASSWORD);
+    m_remotePassword = CreateTextField(group, MiscId::RemotePassword, wxTE_PASSWORD);
     grid->Add(m_remotePassword, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
     LimitTextLength(m_remotePassword, kRemotePasswordLength);
 
@@ -92,11 +88,11 @@ void MiscTab::CreateRightColumn(wxSizer* pageSizer)
     grid->AddGrowableCol(1);
     group = CreateGroupBox(column, columnSizer, grid, LoadResString(57));
     grid->Add(CreateFieldCaption(group, 58), 1, wxEXPAND | wxLEFT, 8);
-    m_timeBetweenRounds = CreateField(group, MiscId::TimeBetweenRounds);
+    m_timeBetweenRounds = CreateTextField(group, MiscId::TimeBetweenRounds);
     grid->Add(m_timeBetweenRounds, 1, wxEXPAND | wxRIGHT, 8);
     m_timeBetweenRounds->SetValidator(RangeValidator(1, 600, g_validatorText));
     grid->Add(CreateFieldCaption(group, 59), 0, wxEXPAND | wxLEFT | wxTOP, 8);
-    m_timeBetweenMatches = CreateField(group, MiscId::TimeBetweenMatches);
+    m_timeBetweenMatches = CreateTextField(group, MiscId::TimeBetweenMatches);
     grid->Add(m_timeBetweenMatches, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
     m_timeBetweenMatches->SetValidator(RangeValidator(1, 600, g_validatorText));
 
@@ -104,7 +100,7 @@ void MiscTab::CreateRightColumn(wxSizer* pageSizer)
     group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
     sizer->Add(CreateFieldCaption(group, 53), 0, wxEXPAND | wxLEFT, 8);
     sizer->AddSpacer(3);
-    m_additionalOptions = CreateField(group, MiscId::AdditionalOptions, wxTE_MULTILINE);
+    m_additionalOptions = CreateTextField(group, MiscId::AdditionalOptions, wxTE_MULTILINE);
     sizer->Add(m_additionalOptions, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
     LimitTextLength(m_additionalOptions, kAdditionalOptionsLength);
 }

@@ -6,6 +6,7 @@
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 wxPanel* CreatePageColumn(wxWindow* page)
 {
@@ -20,6 +21,11 @@ wxFlexGridSizer* CreateFieldGrid()
     wxFlexGridSizer* grid = new wxFlexGridSizer(2, 0, 10);
     grid->AddGrowableCol(1);
     return grid;
+}
+
+wxTextCtrl* CreateTextField(wxWindow* parent, int id, long style)
+{
+    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, style);
 }
 
 wxStaticText* CreateFieldCaption(wxWindow* parent, int stringId)
