@@ -40,9 +40,13 @@ int AdminTool::OnRun()
     MainLoopSlot mainLoop(m_mainLoop, &loop);
     for (;;)
     {
-        while (!loop.Pending() && !loop.ExitRequested() && ProcessIdle())
+        // Idle time: the events posted meanwhile (socket notifications among them; the running
+        // application object keeps them), then the toolkit's idle processing for as long as it
+        // asks for more and nothing else is waiting.
+        do
         {
-        }
+            wxTheApp->ProcessPendingEvents();
+        } while (!loop.Pending() && !loop.ExitRequested() && ProcessIdle());
         if (loop.ExitRequested() || !loop.Dispatch())
             return loop.ExitCode();
         if (!EnsureConnected())

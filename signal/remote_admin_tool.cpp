@@ -124,25 +124,27 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
 
     SendText(password);
     const wxString reply = m_socket ? ReceiveText(*m_socket) : wxString();
-    switch (ClassifyLoginReply(reply))
+    const LoginReply outcome = ClassifyLoginReply(reply);
+    if (outcome == LoginReply::InvalidPassword)
     {
-    case LoginReply::Success:
-        m_progress->HideWhenFinished();
-        m_progress->Advance(100, "Login successful.");
-        break;
-    case LoginReply::InvalidPassword:
         m_progress->Advance(100, "Login failed: Invalid password.");
         ReleaseSocket();
         return false;
-    case LoginReply::Other:
-        break;
     }
     if (!m_socket)
         return false;
 
+    // Notifications start before the progress dialog's last update: that update lets the toolkit
+    // handle events, and a notice of waiting data handled while notifications are off is lost for
+    // good (the toolkit gives the next one only after a read), leaving the output unread.
     m_socket->SetEventHandler(*this, 0);
     m_socket->SetNotify(wxSOCKET_INPUT_FLAG | wxSOCKET_CONNECTION_FLAG | wxSOCKET_LOST_FLAG);
     m_socket->Notify(true);
+    if (outcome == LoginReply::Success)
+    {
+        m_progress->HideWhenFinished();
+        m_progress->Advance(100, "Login successful.");
+    }
     m_frame->SetTitle(ConnectedTitle(host, port));
     return true;
 }

@@ -23,6 +23,6 @@ wxString DecodeReceiveBuffer(const char* buffer, std::size_t size)
     wxString text;
     text.reserve(length);
     for (std::size_t i = 0; i < length; ++i)
-        text.append(1, wxUniChar(static_cast<unsigned char>(buffer[i])));
+        text.append(1, wxUniChar(static_cast<wxUint32>(static_cast<unsigned char>(buffer[i]))));
     return text;
 }

@@ -8,7 +8,7 @@ TEST(ConsoleTexts, Titles)
     EXPECT_EQ("Iron Canopy Dedicated Server Remote: 127.0.0.1:13500",
               ConnectedTitle("127.0.0.1", "13500"));
     // Host and port appear exactly as typed.
-    EXPECT_EQ("Iron Canopy Dedicated Server Remote:  host : 80 ", ConnectedTitle(" host", " 80 "));
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote:  host: 80 ", ConnectedTitle(" host", " 80 "));
 }
 
 TEST(ConsoleTexts, CommandsAreTrimmedAtBothEndsOnly)

@@ -1,6 +1,8 @@
 #include "tests/signal_server/test_server.h"
 
 #include <cstring>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <wx/socket.h>
 
 namespace
@@ -49,6 +51,10 @@ void TestServer::Run()
         ++m_connections;
         client->SetFlags(wxSOCKET_BLOCK);
         client->SetTimeout(10);
+        // WriteMsg writes header, payload and trailer apart: without this, each message after
+        // the first waits for the console's delayed acknowledgement.
+        int noDelay = 1;
+        client->SetOption(IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
         Serve(*client);
         m_clientConnected = false;
         client->Close();
@@ -201,8 +207,10 @@ bool TestServer::ActionsDone() const
 std::string TestServer::NumberedMessage(int i, std::size_t size)
 {
     std::string text = std::to_string(i) + ";";
-    text.resize(size, '.');
-    return text;
+    if (size == 0)
+        return {};
+    text.resize(size - 1, '.');
+    return text + "\n";
 }
 
 std::string TestServer::Frame(const std::string& payload)

@@ -66,7 +66,7 @@ public:
     // True when every queued action has been carried out.
     bool ActionsDone() const;
 
-    // A message of size bytes whose text starts with the number i, then dots.
+    // A line of size bytes: the number i, dots, and a line break as its last byte.
     static std::string NumberedMessage(int i, std::size_t size);
     // The header and trailer the toolkit writes around a payload.
     static std::string Frame(const std::string& payload);
