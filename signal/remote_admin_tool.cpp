@@ -94,7 +94,8 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
 {
     if (m_progress)
         m_progress->Destroy();
-    LoginProgressDialog* progress = new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
+    LoginProgressDialog* progress =
+        new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
     m_progress = progress;
     const bool loggedIn = LogIn(host, port, password);
     // However the attempt ended, the dialog must not keep the main window disabled.
@@ -106,6 +107,7 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
 bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wxString& password)
 {
     ReleaseSocket();
+    ++m_attempt;
     m_socket.reset(new wxSocketClient(wxSOCKET_NONE));
 
     // A host or port the toolkit rejects would leave the address at its previous value (any
@@ -146,6 +148,18 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
         m_progress->Advance(100, "Login successful.");
     }
     m_frame->SetTitle(ConnectedTitle(host, port));
+    // A connection that ended during the login exchange reported it while notifications were
+    // off and will never report it again: it goes the way of a lost one once this returns.
+    if (!m_socket->IsConnected())
+    {
+        const unsigned attempt = m_attempt;
+        CallAfter(
+            [this, attempt]
+            {
+                if (m_socket && m_attempt == attempt)
+                    OnConnectionLost();
+            });
+    }
     return true;
 }
 

@@ -69,6 +69,7 @@ private:
     RemoteAdminToolFrame* m_frame = nullptr;
     SocketPtr m_socket;
     wxWeakRef<LoginProgressDialog> m_progress;
+    unsigned m_attempt = 0; // counts the connection attempts
 
     // Reads and writes in progress (the toolkit handles events while they wait), and the sockets
     // released meanwhile, destroyed when the outermost one returns.

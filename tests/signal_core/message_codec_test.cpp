@@ -1,7 +1,7 @@
 #include "signal/core/message_codec.h"
 
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -10,7 +10,8 @@ TEST(MessageEncoding, OneBytePerCharacterWithUnderscoresAboveAscii)
     EXPECT_EQ("", EncodeMessageText(""));
     EXPECT_EQ("  status  ", EncodeMessageText("  status  "));
     // é (233), € (beyond Latin-1) and a character outside the basic plane: one "_" each.
-    EXPECT_EQ("caf_ _ _!", EncodeMessageText(wxString::FromUTF8("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80!")));
+    EXPECT_EQ("caf_ _ _!",
+              EncodeMessageText(wxString::FromUTF8("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80!")));
     const std::string all = EncodeMessageText(wxString::FromUTF8("\x7f\xc2\x80"));
     EXPECT_EQ(std::string("\x7f_"), all);
 }

@@ -95,7 +95,8 @@ protected:
     // Waits until the console's text ends with tail.
     bool WaitForConsoleEnding(const wxString& tail, long timeoutMs = 10000);
     // Waits until the server has received count payloads.
-    static bool WaitForReceived(const TestServer& server, std::size_t count, long timeoutMs = 10000);
+    static bool WaitForReceived(const TestServer& server, std::size_t count,
+                                long timeoutMs = 10000);
     wxColour TextColourAt(long position) const;
     // A port on 127.0.0.1 that nothing listens on.
     static wxString RefusingPort();

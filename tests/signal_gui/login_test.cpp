@@ -55,7 +55,8 @@ TEST_F(LoginTest, UnusableHostOrPortIsAFailedConnectionNotOneElsewhere)
     // The toolkit keeps its previous address (any local one, port 0) for a text it rejects; a
     // server listening here must not be reached through it.
     TestServer server;
-    wxTEST_DIALOG(m_app->RunConnectDialog(), ExpectConnectDialog::Ok("", server.PortText(), "secret"),
+    wxTEST_DIALOG(m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("", server.PortText(), "secret"),
                   ExpectProgressClosed("Connection failed."),
                   ExpectConnectDialog::Ok("127.0.0.1", "no-such-service", "secret"),
                   ExpectProgressClosed("Connection failed."), ExpectConnectDialog::Cancel());

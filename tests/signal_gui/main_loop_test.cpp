@@ -12,15 +12,15 @@ TEST_F(MainLoopTest, CancellingTheFirstDialogEndsTheProgramWithZero)
 {
     TestServer server;
     int exitCode = -1;
-    wxTEST_DIALOG(exitCode = m_app->OnRun(), ExpectConnectDialog::Cancel().ShowingDefaults().Then(
-                                                 [&]
-                                                 {
-                                                     // The window is on screen first.
-                                                     EXPECT_TRUE(m_frame->IsShown());
-                                                     EXPECT_EQ("Iron Canopy Dedicated Server Remote",
-                                                               m_frame->GetTitle());
-                                                     EXPECT_TRUE(ConsoleText().empty());
-                                                 }));
+    wxTEST_DIALOG(exitCode = m_app->OnRun(),
+                  ExpectConnectDialog::Cancel().ShowingDefaults().Then(
+                      [&]
+                      {
+                          // The window is on screen first.
+                          EXPECT_TRUE(m_frame->IsShown());
+                          EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+                          EXPECT_TRUE(ConsoleText().empty());
+                      }));
     EXPECT_EQ(0, exitCode);
     EXPECT_EQ(0, server.Connections());
 }

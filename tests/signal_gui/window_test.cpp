@@ -88,6 +88,13 @@ TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
     for (const int key : {WXK_RETURN, WXK_ESCAPE})
     {
         ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
+        int pressed = wxID_NONE;
+        dialog.Bind(wxEVT_BUTTON,
+                    [&](wxCommandEvent& event)
+                    {
+                        pressed = event.GetId();
+                        event.Skip();
+                    });
         dialog.Show();
         ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
         dialog.GetPortNumberField()->SetFocus();
@@ -95,6 +102,6 @@ TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
         wxUIActionSimulator simulator;
         simulator.Char(key);
         EXPECT_TRUE(WaitFor([&] { return !dialog.IsShown(); }));
-        EXPECT_EQ(key == WXK_RETURN ? wxID_OK : wxID_CANCEL, dialog.GetReturnCode());
+        EXPECT_EQ(key == WXK_RETURN ? wxID_OK : wxID_CANCEL, pressed);
     }
 }

@@ -157,11 +157,12 @@ void TestServer::Enqueue(Action action)
 
 void TestServer::SendMessage(const std::string& payload)
 {
-    Enqueue([payload](wxSocketBase& client)
-            {
-                client.WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
-                return !client.Error();
-            });
+    Enqueue(
+        [payload](wxSocketBase& client)
+        {
+            client.WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
+            return !client.Error();
+        });
 }
 
 void TestServer::SendMessages(int count, std::size_t size)
