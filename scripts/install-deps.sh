@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, and nothing when all are present.
 set -e
-need="cmake g++ make libwxgtk3.2-dev libgtest-dev xvfb xauth xfonts-base"
+need="cmake g++ make libwxgtk3.2-dev libgtest-dev xvfb xauth xfonts-base xdotool"
 missing=""
 for p in $need; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -84,23 +84,35 @@ TEST(SignalProgram, ExitsWithZeroWhenTheConnectDialogIsCancelled)
         execl(SIGNAL_PROGRAM, SIGNAL_PROGRAM, static_cast<char*>(nullptr));
         _exit(127);
     }
-    // Both windows carry the console title; once both are on screen the dialog has the focus.
+    // Both windows carry the console title; the dialog, made last, has the higher window id.
     const wxString search =
         "xdotool search --onlyvisible --name \"^Iron Canopy Dedicated Server Remote$\"";
     int status = 0;
     bool exited = false;
+    unsigned long dialog = 0;
     const bool shown = WaitFor(
         [&]
         {
             exited = waitpid(child, &status, WNOHANG) == child;
-            return exited || wxSplit(Output(search), '\n').size() >= 2;
+            const wxArrayString ids = wxSplit(Output(search), '\n');
+            if (ids.size() < 2)
+                return exited;
+            for (const wxString& id : ids)
+            {
+                unsigned long value = 0;
+                if (id.ToULong(&value))
+                    dialog = std::max(dialog, value);
+            }
+            return true;
         },
         20000);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(exited) << "the program ended on its own";
     if (!exited)
     {
-        wxExecute("xdotool key Escape", wxEXEC_SYNC | wxEXEC_NODISABLE);
+        // Keys go to the window under the pointer when no window manager hands out the focus.
+        wxExecute(wxString::Format("xdotool mousemove --window %lu 20 20 key Escape", dialog),
+                  wxEXEC_SYNC | wxEXEC_NODISABLE);
         exited = WaitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, 10000);
     }
     if (!exited)
