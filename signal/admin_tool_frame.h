@@ -33,7 +33,9 @@ public:
     wxButton* GetExecuteButton() const { return m_executeButton; }
 
 protected:
-    // Keeps the newest line of the console in view after an append.
+    // After an append: scrolls one step towards the top, as the console always has. The toolkit
+    // brings the end of the text into view after the append has been laid out, so on screen the
+    // newest line stays visible (checked under X: the last line sits at the bottom edge).
     void ShowNewestLine();
 
     wxTextCtrl* m_console = nullptr;
