@@ -65,9 +65,14 @@ int RemoteAdminTool::OnExit()
 
 void RemoteAdminTool::OnQuitRequested()
 {
-    // A read or write waiting on the server would hold the main loop; closing ends it at once.
-    if (m_socket && m_ioDepth > 0)
+    // The connection goes with the program, and nothing more is read from it: a read waiting
+    // on the server (or started for a notification still queued) would hold the main loop for
+    // as long as the server pleased. Closing sends no message.
+    if (m_socket)
+    {
+        m_socket->Notify(false);
         m_socket->Close();
+    }
 }
 
 bool RemoteAdminTool::EnsureConnected()
