@@ -48,6 +48,8 @@ public:
 
     RemoteAdminToolFrame* GetFrame() const { return m_frame; }
     wxSocketClient* GetSocket() const { return m_socket.get(); }
+    // True while a read or write on the connection is waiting (events are handled meanwhile).
+    bool IsExchanging() const { return m_ioDepth > 0; }
     // The progress dialog of the latest attempt, until the next one; may be null.
     LoginProgressDialog* GetProgressDialog() const { return m_progress; }
 

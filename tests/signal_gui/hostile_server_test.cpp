@@ -63,18 +63,27 @@ TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
 {
     // A header promising nearly 4 GB, a little of it, then silence: the read waits for more while
     // the window goes on handling its events, and "Discconect" pressed meanwhile ends the wait.
-    // The press comes from a timer, one of the events handled during the wait.
-    wxTimer press;
-    press.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { ClickDisconnect(); });
     m_server.SendMessage("before|");
     ASSERT_TRUE(WaitForConsoleEnding("before|"));
-    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + std::string(3000, 'q'));
-    ASSERT_TRUE(WaitFor([&] { return m_server.ActionsDone(); }));
+    // The press comes from a timer, whose ticks are among the events handled during the wait.
+    bool pressedDuringRead = false;
+    wxTimer press;
+    press.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging())
+                       return;
+                   press.Stop();
+                   pressedDuringRead = true;
+                   ClickDisconnect();
+               });
+    press.Start(20);
     wxStopWatch watch;
-    press.StartOnce(300);
-    EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
+    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + std::string(3000, 'q'));
+    EXPECT_TRUE(WaitFor([&] { return pressedDuringRead && !m_app->GetSocket(); }));
     EXPECT_LT(watch.Time(), 5000);
     EXPECT_TRUE(ConsoleText().empty());
+    EXPECT_FALSE(m_app->IsExchanging());
     Flush();
     wxTheApp->ProcessIdle();
     EXPECT_TRUE(WaitFor([&] { return !m_server.IsClientConnected(); }));
@@ -82,14 +91,22 @@ TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
 
 TEST_F(HostileServerTest, QuitDuringAnEndlessMessageEndsTheWait)
 {
+    bool closedDuringRead = false;
     wxTimer close;
-    close.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { m_frame->Close(); });
-    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + "qqq");
-    ASSERT_TRUE(WaitFor([&] { return m_server.ActionsDone(); }));
+    close.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging())
+                       return;
+                   close.Stop();
+                   closedDuringRead = true;
+                   m_frame->Close();
+               });
+    close.Start(20);
     wxStopWatch watch;
-    close.StartOnce(300);
-    EXPECT_TRUE(WaitFor([&] { return m_app->QuitPosted(); }));
-    Flush();
+    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + "qqq");
+    EXPECT_TRUE(WaitFor([&] { return closedDuringRead && !m_app->IsExchanging(); }));
+    EXPECT_TRUE(m_app->QuitPosted());
     EXPECT_LT(watch.Time(), 5000);
 }
 
