@@ -4,7 +4,7 @@
 set -e
 # The package test builds the Debian package (dpkg-dev computes its dependencies, cpack reads
 # programs with file), validates the desktop files (desktop-file-utils, appstream) and looks for
-# the programs' windows (xdotool).
+# the programs' windows (xdotool); the console's program test answers its dialog with xdotool.
 need="cmake g++ make libwxgtk3.2-dev libgtest-dev xvfb xauth xfonts-base
 dpkg-dev file desktop-file-utils appstream xdotool $*"
 missing=""

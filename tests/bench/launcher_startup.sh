@@ -48,7 +48,7 @@ chmod +x "$work/measure.sh"
 
 echo "== start-up to window shown, median of $runs runs"
 xvfb-run -a -s '-screen 0 1600x1200x24' sh -c "
-    m=\$('$work/measure.sh' '$work/build/tests/bench_minimal_frame' bench_minimal_frame $runs | sort -n | awk '{a[NR]=\$1} END {print a[int((NR+1)/2)]}')
+    m=\$('$work/measure.sh' '$work/build/tests/bench/bench_minimal_frame' bench_minimal_frame $runs | sort -n | awk '{a[NR]=\$1} END {print a[int((NR+1)/2)]}')
     h=\$('$work/measure.sh' '$work/build/hangar/hangar' hangar $runs | sort -n | awk '{a[NR]=\$1} END {print a[int((NR+1)/2)]}')
     echo \"minimal frame: \$m ms\"
     echo \"hangar:        \$h ms\"

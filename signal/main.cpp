@@ -1,0 +1,3 @@
+#include "signal/remote_admin_tool.h"
+
+wxIMPLEMENT_APP(RemoteAdminTool);

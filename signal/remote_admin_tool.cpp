@@ -1,0 +1,234 @@
+#include "signal/remote_admin_tool.h"
+
+#include "signal/core/console_texts.h"
+#include "signal/core/message_codec.h"
+#include "signal/login_progress_dialog.h"
+#include "signal/remote_admin_tool_frame.h"
+#include "signal/server_connect_dialog.h"
+
+#include <wx/msgdlg.h>
+
+// Counts a read or write in progress; sockets released during it are destroyed afterwards.
+class RemoteAdminTool::IoScope
+{
+public:
+    explicit IoScope(RemoteAdminTool& app) : m_app(app) { ++m_app.m_ioDepth; }
+    ~IoScope()
+    {
+        if (--m_app.m_ioDepth == 0)
+            m_app.m_retiredSockets.clear();
+    }
+    IoScope(const IoScope&) = delete;
+    IoScope& operator=(const IoScope&) = delete;
+
+private:
+    RemoteAdminTool& m_app;
+};
+
+RemoteAdminTool::RemoteAdminTool()
+{
+    // Bound once: every notification of every connection reaches OnSocketEvent exactly once.
+    Bind(wxEVT_SOCKET, &RemoteAdminTool::OnSocketEvent, this, 0);
+}
+
+RemoteAdminTool::~RemoteAdminTool()
+{
+    ReleaseSocket();
+}
+
+bool RemoteAdminTool::OnInit()
+{
+    m_frame = new RemoteAdminToolFrame(this);
+    SetUpMainWindow();
+    m_frame->SetTitle(ConsoleTitle());
+    m_socket.reset();
+    return true;
+}
+
+void RemoteAdminTool::SetUpMainWindow()
+{
+    m_frame->SetSize(600, 350);
+    m_frame->SetMinSize(wxSize(300, 200));
+    m_frame->SetTitle(kServerName);
+    m_frame->Centre(wxBOTH);
+    m_frame->Show(true);
+    SetTopWindow(m_frame);
+}
+
+int RemoteAdminTool::OnExit()
+{
+    ReleaseSocket();
+    if (m_progress)
+        m_progress->Destroy();
+    return AdminTool::OnExit();
+}
+
+void RemoteAdminTool::OnQuitRequested()
+{
+    // The connection goes with the program, and nothing more is read from it: a read waiting
+    // on the server (or started for a notification still queued) would hold the main loop for
+    // as long as the server pleased. Closing sends no message.
+    if (m_socket)
+    {
+        m_socket->Notify(false);
+        m_socket->Close();
+    }
+}
+
+bool RemoteAdminTool::EnsureConnected()
+{
+    if (m_socket)
+        return true;
+    return RunConnectDialog();
+}
+
+bool RemoteAdminTool::RunConnectDialog()
+{
+    ServerConnectDialog dialog(ConsoleTitle());
+    for (;;)
+    {
+        if (dialog.ShowModal() == wxID_CANCEL)
+            return false;
+        if (ConnectToServer(dialog.GetHostName(), dialog.GetPortNumber(), dialog.GetPassword()))
+            return true;
+    }
+}
+
+bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port,
+                                      const wxString& password)
+{
+    if (m_progress)
+        m_progress->Destroy();
+    LoginProgressDialog* progress =
+        new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
+    m_progress = progress;
+    const bool loggedIn = LogIn(host, port, password);
+    // However the attempt ended, the dialog must not keep the main window disabled.
+    if (m_progress && m_progress->IsShown())
+        m_progress->Hide();
+    return loggedIn;
+}
+
+bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wxString& password)
+{
+    ReleaseSocket();
+    ++m_attempt;
+    m_socket.reset(new wxSocketClient(wxSOCKET_NONE));
+
+    // A host or port the toolkit rejects would leave the address at its previous value (any
+    // local address, port 0): such a text is a failed connection, not a connection elsewhere.
+    wxIPV4address address;
+    const bool addressOk = !host.empty() && address.Hostname(host) && address.Service(port);
+    if (addressOk)
+        m_socket->Connect(address, true);
+    if (!addressOk || !m_socket->IsConnected())
+    {
+        ReleaseSocket();
+        m_progress->Advance(100, "Connection failed.");
+        return false;
+    }
+    m_progress->Advance(50, "Connection succeeded.");
+
+    SendText(password);
+    const wxString reply = m_socket ? ReceiveText(*m_socket) : wxString();
+    const LoginReply outcome = ClassifyLoginReply(reply);
+    if (outcome == LoginReply::InvalidPassword)
+    {
+        m_progress->Advance(100, "Login failed: Invalid password.");
+        ReleaseSocket();
+        return false;
+    }
+    if (!m_socket)
+        return false;
+
+    // Notifications start before the progress dialog's last update: that update lets the toolkit
+    // handle events, and a notice of waiting data handled while notifications are off is lost for
+    // good (the toolkit gives the next one only after a read), leaving the output unread.
+    m_socket->SetEventHandler(*this, 0);
+    m_socket->SetNotify(wxSOCKET_INPUT_FLAG | wxSOCKET_CONNECTION_FLAG | wxSOCKET_LOST_FLAG);
+    m_socket->Notify(true);
+    if (outcome == LoginReply::Success)
+    {
+        m_progress->HideWhenFinished();
+        m_progress->Advance(100, "Login successful.");
+    }
+    m_frame->SetTitle(ConnectedTitle(host, port));
+    // A connection that ended during the login exchange reported it while notifications were
+    // off and will never report it again: it goes the way of a lost one once this returns.
+    if (!m_socket->IsConnected())
+    {
+        const unsigned attempt = m_attempt;
+        CallAfter(
+            [this, attempt]
+            {
+                if (m_socket && m_attempt == attempt)
+                    OnConnectionLost();
+            });
+    }
+    return true;
+}
+
+void RemoteAdminTool::SendText(const wxString& text)
+{
+    if (!m_socket)
+        return;
+    IoScope io(*this);
+    const std::string payload = EncodeMessageText(text);
+    m_socket->WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
+}
+
+wxString RemoteAdminTool::ReceiveText(wxSocketBase& socket)
+{
+    IoScope io(*this);
+    char buffer[kReceiveBufferSize] = {};
+    socket.ReadMsg(buffer, sizeof buffer);
+    return DecodeReceiveBuffer(buffer, sizeof buffer);
+}
+
+void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
+{
+    // A notification still queued for a connection that has ended since is of no interest.
+    if (!m_socket || event.GetSocket() != m_socket.get())
+        return;
+    switch (event.GetSocketEvent())
+    {
+    case wxSOCKET_INPUT:
+    {
+        wxSocketClient* socket = m_socket.get();
+        const wxString text = ReceiveText(*socket);
+        // The operator may have ended the connection while the read waited.
+        if (m_socket.get() == socket)
+            m_frame->AppendServerText(text);
+        break;
+    }
+    case wxSOCKET_LOST:
+        OnConnectionLost();
+        break;
+    default:
+        break;
+    }
+}
+
+void RemoteAdminTool::OnConnectionLost()
+{
+    m_frame->SetTitle(ConsoleTitle());
+    m_socket->Notify(false); // nothing more from this connection while the box is up
+    wxMessageBox("Connection lost.", ConsoleTitle(), wxOK | wxICON_INFORMATION, nullptr);
+    ReleaseSocket();
+}
+
+void RemoteAdminTool::CloseConnection()
+{
+    ReleaseSocket();
+}
+
+void RemoteAdminTool::ReleaseSocket()
+{
+    SocketPtr socket = std::move(m_socket);
+    if (!socket)
+        return;
+    socket->Notify(false);
+    socket->Close();
+    if (m_ioDepth > 0)
+        m_retiredSockets.push_back(std::move(socket));
+}

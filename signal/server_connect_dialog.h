@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <wx/dialog.h>
+
+class wxBitmap;
+class wxTextCtrl;
+
+// The modal dialog in which the operator picks the server and types the password. It checks
+// nothing: any text is accepted, and problems show up as a failed connection or login.
+class ServerConnectDialog : public wxDialog
+{
+public:
+    static constexpr const char* kDefaultHostName = "127.0.0.1";
+    static constexpr const char* kDefaultPortNumber = "13500";
+
+    explicit ServerConnectDialog(const wxString& title);
+    ~ServerConnectDialog() override;
+
+    // The fields' texts, unchanged and untrimmed.
+    wxString GetHostName() const;
+    wxString GetPortNumber() const;
+    wxString GetPassword() const;
+
+    wxTextCtrl* GetHostNameField() const { return m_hostName; }
+    wxTextCtrl* GetPortNumberField() const { return m_portNumber; }
+    wxTextCtrl* GetPasswordField() const { return m_password; }
+
+private:
+    void OnPaint(wxPaintEvent& event);
+
+    std::unique_ptr<wxBitmap> m_logo;
+    wxTextCtrl* m_hostName = nullptr;
+    wxTextCtrl* m_portNumber = nullptr;
+    wxTextCtrl* m_password = nullptr;
+};

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Console flood benchmark (run by hand, not a test): the stand-in server sends COUNT messages of
+# SIZE bytes as fast as it can, first to the console application, then to a headless client
+# that only reads; both report messages per second, peak memory and the time per message in
+# the first and the last thousand.
+#
+#   tests/bench/run-signal-bench.sh [BUILD_DIR] [COUNT] [SIZE]
+set -eu
+BUILD=${1:-build}
+COUNT=${2:-20000}
+SIZE=${3:-100}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkfifo "$work/port"
+"$BUILD/tests/signal_server/signal_test_server" "$COUNT" "$SIZE" 2 >"$work/port" &
+server=$!
+read -r _ port <"$work/port"
+echo "server on 127.0.0.1:$port, $COUNT messages of $SIZE bytes"
+
+export NO_AT_BRIDGE=1
+if [ -n "${DISPLAY:-}" ]; then
+    HOME="$work" "$BUILD/tests/bench/signal_flood_bench" "$port" "$COUNT"
+else
+    HOME="$work" xvfb-run -a -s '-screen 0 1600x1200x24' \
+        "$BUILD/tests/bench/signal_flood_bench" "$port" "$COUNT"
+fi
+"$BUILD/tests/bench/signal_flood_client" "$port" "$COUNT"
+wait "$server"

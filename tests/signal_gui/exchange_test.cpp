@@ -1,0 +1,122 @@
+#include "tests/signal_gui/console_fixture.h"
+
+namespace
+{
+const wxColour kYellow(255, 255, 0);
+}
+
+class ExchangeTest : public ConsoleTest
+{
+protected:
+    void LogIn(ServerScript script = {})
+    {
+        m_server = std::make_unique<TestServer>(script);
+        ASSERT_TRUE(ConnectTo(*m_server));
+    }
+    std::unique_ptr<TestServer> m_server;
+};
+
+TEST_F(ExchangeTest, CommandsAreTrimmedEchoedInYellowAndSentWithUnderscores)
+{
+    LogIn();
+    TypeCommand(wxString::FromUTF8("  say h\xc3\xa9llo  world \t"));
+    ASSERT_TRUE(WaitForReceived(*m_server, 2));
+    EXPECT_EQ("say h_llo  world", m_server->Received()[1]);
+    EXPECT_EQ(wxString::FromUTF8("\r\n>>> say h\xc3\xa9llo  world <<<\r\n"), ConsoleText());
+    EXPECT_EQ(kYellow, TextColourAt(5));
+    EXPECT_TRUE(m_frame->GetCommandEntry()->IsEmpty());
+
+    // "Execute" does the same as Enter.
+    m_frame->GetCommandEntry()->SetValue(" status ");
+    ClickExecute();
+    ASSERT_TRUE(WaitForReceived(*m_server, 3));
+    EXPECT_EQ("status", m_server->Received()[2]);
+    EXPECT_TRUE(ConsoleText().EndsWith("\r\n>>> status <<<\r\n"));
+    EXPECT_TRUE(m_frame->GetCommandEntry()->IsEmpty());
+}
+
+TEST_F(ExchangeTest, BlankCommandOnlyClearsTheEntry)
+{
+    LogIn();
+    TypeCommand(" \t  ");
+    ClickExecute();
+    EXPECT_TRUE(m_frame->GetCommandEntry()->IsEmpty());
+    EXPECT_TRUE(ConsoleText().empty());
+    // A command sent afterwards is the next thing the server receives.
+    TypeCommand("next");
+    ASSERT_TRUE(WaitForReceived(*m_server, 2));
+    EXPECT_EQ((std::vector<std::string>{"secret", "next"}), m_server->Received());
+}
+
+TEST_F(ExchangeTest, ServerOutputIsAppendedInGreenBackToBack)
+{
+    ServerScript script;
+    script.echoCommands = true;
+    LogIn(script);
+    TypeCommand("players");
+    ASSERT_TRUE(WaitForConsoleEnding("<<<\r\nplayers"));
+    const long echoStart = 0;
+    const long outputStart = ConsoleText().length() - 7;
+    EXPECT_EQ(kYellow, TextColourAt(echoStart + 4));
+    EXPECT_EQ(*wxGREEN, TextColourAt(outputStart + 1));
+
+    m_server->SendMessage("one");
+    m_server->SendMessage("two\n");
+    ASSERT_TRUE(WaitForConsoleEnding("playersonetwo\n"));
+    EXPECT_EQ(*wxGREEN, TextColourAt(ConsoleText().length() - 2));
+}
+
+TEST_F(ExchangeTest, ReceivedTextEndsAtAZeroByteAndKeepsBytesAbove127)
+{
+    LogIn();
+    m_server->SendMessage(std::string("shown\0hidden", 12));
+    m_server->SendMessage("caf\xe9 \xff|");
+    ASSERT_TRUE(WaitForConsoleEnding("|"));
+    EXPECT_EQ(wxString("shown") + wxString(L"caf\u00e9 \u00ff|"), ConsoleText());
+}
+
+TEST_F(ExchangeTest, LostConnectionKeepsTheTextAndTheNextDialogStartsFromDefaults)
+{
+    ServerScript script;
+    script.echoCommands = true;
+    LogIn(script);
+    TypeCommand("bye");
+    ASSERT_TRUE(WaitForConsoleEnding("bye"));
+    const wxString before = ConsoleText();
+
+    wxTEST_DIALOG(
+        {
+            m_server->CloseConnection();
+            EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
+        },
+        ExpectConnectionLost());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+    EXPECT_EQ(before, ConsoleText());
+
+    bool reconnected = true;
+    wxTEST_DIALOG(reconnected = m_app->EnsureConnected(),
+                  ExpectConnectDialog::Cancel().ShowingDefaults());
+    EXPECT_FALSE(reconnected);
+}
+
+TEST_F(ExchangeTest, DisconnectEmptiesTheConsoleAndSendsNothing)
+{
+    ServerScript script;
+    script.echoCommands = true;
+    LogIn(script);
+    TypeCommand("status");
+    ASSERT_TRUE(WaitForConsoleEnding("status"));
+
+    ClickDisconnect();
+    EXPECT_FALSE(m_app->GetSocket());
+    EXPECT_TRUE(ConsoleText().empty());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+    EXPECT_TRUE(WaitFor([&] { return !m_server->IsClientConnected(); }));
+    EXPECT_EQ((std::vector<std::string>{"secret", "status"}), m_server->Received());
+    // A command typed now goes nowhere.
+    TypeCommand("lost");
+    Flush();
+    EXPECT_EQ(2u, m_server->Received().size());
+
+    wxTEST_DIALOG(m_app->EnsureConnected(), ExpectConnectDialog::Cancel().ShowingDefaults());
+}

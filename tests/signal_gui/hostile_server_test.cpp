@@ -1,0 +1,160 @@
+#include "tests/signal_gui/console_fixture.h"
+
+#include <wx/stopwatch.h>
+#include <wx/timer.h>
+
+// A server that misbehaves must cost the console neither a crash, nor a read past its buffer,
+// nor a window that stops answering.
+class HostileServerTest : public ConsoleTest
+{
+protected:
+    void SetUp() override
+    {
+        ConsoleTest::SetUp();
+        ASSERT_TRUE(ConnectTo(m_server));
+    }
+
+    // The connection ends: the lost box comes, the console keeps its text.
+    void ExpectLost(const std::function<void()>& trigger)
+    {
+        wxTEST_DIALOG(
+            {
+                trigger();
+                EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
+            },
+            ExpectConnectionLost());
+    }
+
+    TestServer m_server;
+};
+
+TEST_F(HostileServerTest, OversizedMessageIsCutTo1024BytesAndTheStreamStaysInStep)
+{
+    m_server.SendMessage(std::string(5000, 'a'));
+    m_server.SendMessage("|next");
+    ASSERT_TRUE(WaitForConsoleEnding("|next"));
+    EXPECT_EQ(wxString(1024, 'a') + "|next", ConsoleText());
+}
+
+TEST_F(HostileServerTest, WrongSignatureIsReadOverWithoutHarm)
+{
+    m_server.SendMessage("sane|");
+    ASSERT_TRUE(WaitForConsoleEnding("sane|"));
+    // Every read then meets a wrong signature (the last one a partial header), until the close.
+    ExpectLost(
+        [&]
+        {
+            m_server.SendRaw(std::string("\x01\x02\x03\x04\x05\x00\x00\x00hello", 13) +
+                             std::string(64, 'z'));
+            m_server.CloseConnection();
+        });
+    EXPECT_TRUE(ConsoleText().StartsWith("sane|"));
+}
+
+TEST_F(HostileServerTest, CloseInTheMiddleOfAMessage)
+{
+    m_server.SendMessage("whole|");
+    ASSERT_TRUE(WaitForConsoleEnding("whole|"));
+    const std::string frame = TestServer::Frame(std::string(100, 'p'));
+    ExpectLost(
+        [&]
+        {
+            m_server.SendRaw(frame.substr(0, 30));
+            m_server.CloseConnection();
+        });
+    EXPECT_TRUE(ConsoleText().StartsWith("whole|"));
+    EXPECT_LE(ConsoleText().length(), 6u + 100u);
+}
+
+TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
+{
+    // A header promising nearly 4 GB, a little of it, then silence: the read waits for more while
+    // the window goes on handling its events, and "Discconect" pressed meanwhile ends the wait.
+    m_server.SendMessage("before|");
+    ASSERT_TRUE(WaitForConsoleEnding("before|"));
+    // The press comes from a timer, whose ticks are among the events handled during the wait.
+    bool pressedDuringRead = false;
+    wxTimer press;
+    press.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging())
+                       return;
+                   press.Stop();
+                   pressedDuringRead = true;
+                   ClickDisconnect();
+               });
+    press.Start(20);
+    wxStopWatch watch;
+    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + std::string(3000, 'q'));
+    EXPECT_TRUE(WaitFor([&] { return pressedDuringRead && !m_app->GetSocket(); }));
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_TRUE(ConsoleText().empty());
+    EXPECT_FALSE(m_app->IsExchanging());
+    Flush();
+    wxTheApp->ProcessIdle();
+    EXPECT_TRUE(WaitFor([&] { return !m_server.IsClientConnected(); }));
+}
+
+TEST_F(HostileServerTest, QuitDuringAnEndlessMessageEndsTheWait)
+{
+    bool closedDuringRead = false;
+    wxTimer close;
+    close.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging())
+                       return;
+                   close.Stop();
+                   closedDuringRead = true;
+                   m_frame->Close();
+               });
+    close.Start(20);
+    wxStopWatch watch;
+    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + "qqq");
+    EXPECT_TRUE(WaitFor([&] { return closedDuringRead && !m_app->IsExchanging(); }));
+    EXPECT_TRUE(m_app->QuitPosted());
+    EXPECT_LT(watch.Time(), 5000);
+}
+
+TEST_F(HostileServerTest, FloodOfMessagesIsShownWithoutStallingTheWindow)
+{
+    // The program's own main loop runs until the console holds every message; a timer ticking
+    // meanwhile shows how long the window ever went without handling its events.
+    constexpr int kCount = 100000;
+    constexpr std::size_t kSize = 10;
+    const long total = static_cast<long>(kCount * kSize);
+    m_server.SendMessages(kCount, kSize);
+
+    Console()->Bind(wxEVT_TEXT,
+                    [&](wxCommandEvent& event)
+                    {
+                        event.Skip();
+                        if (Console()->GetLastPosition() >= total)
+                            m_app->PostQuit(0);
+                    });
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { m_app->PostQuit(1); });
+    watchdog.StartOnce(180000);
+    wxTimer ticker;
+    wxStopWatch sinceTick;
+    long longestGap = 0;
+    ticker.Bind(wxEVT_TIMER,
+                [&](wxTimerEvent&)
+                {
+                    longestGap = std::max(longestGap, sinceTick.Time());
+                    sinceTick.Start();
+                });
+    wxStopWatch watch;
+    ticker.Start(20);
+    const int exitCode = m_app->OnRun();
+    ticker.Stop();
+    const long elapsed = watch.Time();
+    std::printf("flood: %d messages in %ld ms, longest gap between timer ticks %ld ms\n", kCount,
+                elapsed, longestGap);
+
+    EXPECT_EQ(0, exitCode) << "not all messages arrived in time";
+    EXPECT_EQ(total, Console()->GetLastPosition());
+    EXPECT_TRUE(ConsoleText().EndsWith(TestServer::NumberedMessage(kCount - 1, kSize)));
+    EXPECT_LT(longestGap, 2000);
+}

@@ -1,0 +1,116 @@
+#include "tests/signal_gui/console_fixture.h"
+
+using LoginTest = ConsoleTest;
+
+TEST_F(LoginTest, SuccessLogsInAndTheProgressDialogGoesAwayByItself)
+{
+    TestServer server;
+    ASSERT_TRUE(ConnectTo(server));
+    EXPECT_TRUE(m_app->GetSocket());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote: 127.0.0.1:" + server.PortText(),
+              m_frame->GetTitle());
+    EXPECT_EQ(std::vector<std::string>{"secret"}, server.Received());
+
+    LoginProgressDialog* progress = m_app->GetProgressDialog();
+    ASSERT_TRUE(progress);
+    EXPECT_EQ("Login successful.", progress->GetMessage());
+    EXPECT_EQ(100, progress->GetValue());
+    EXPECT_FALSE(progress->IsShown());
+    EXPECT_TRUE(m_frame->IsEnabled());
+}
+
+TEST_F(LoginTest, InvalidPasswordShowsWhyThenTheDialogKeepsWhatWasTyped)
+{
+    TestServer server;
+    bool loggedIn = false;
+    wxTEST_DIALOG(
+        loggedIn = m_app->RunConnectDialog(),
+        ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "wrong").ShowingDefaults(),
+        ExpectProgressClosed("Login failed: Invalid password."),
+        ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret")
+            .Showing("127.0.0.1", server.PortText(), "wrong")
+            .Then([&] { EXPECT_FALSE(m_app->GetSocket()); }));
+    EXPECT_TRUE(loggedIn);
+    EXPECT_EQ((std::vector<std::string>{"wrong", "secret"}), server.Received());
+    EXPECT_EQ(2, server.Connections());
+    EXPECT_TRUE(m_frame->IsEnabled());
+}
+
+TEST_F(LoginTest, RefusedConnectionShowsWhyAndCancelEndsTheLoop)
+{
+    const wxString port = RefusingPort();
+    bool loggedIn = true;
+    wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("127.0.0.1", port, "pw"),
+                  ExpectProgressClosed("Connection failed."),
+                  ExpectConnectDialog::Cancel().Showing("127.0.0.1", port, "pw"));
+    EXPECT_FALSE(loggedIn);
+    EXPECT_FALSE(m_app->GetSocket());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+    EXPECT_TRUE(m_frame->IsEnabled());
+}
+
+TEST_F(LoginTest, UnusableHostOrPortIsAFailedConnectionNotOneElsewhere)
+{
+    // The toolkit keeps its previous address (any local one, port 0) for a text it rejects; a
+    // server listening here must not be reached through it.
+    TestServer server;
+    wxTEST_DIALOG(m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("", server.PortText(), "secret"),
+                  ExpectProgressClosed("Connection failed."),
+                  ExpectConnectDialog::Ok("127.0.0.1", "no-such-service", "secret"),
+                  ExpectProgressClosed("Connection failed."), ExpectConnectDialog::Cancel());
+    EXPECT_EQ(0, server.Connections());
+}
+
+TEST_F(LoginTest, AnyOtherReplyGoesOnAsLoggedInWithTheWindowUsable)
+{
+    for (const char* reply : {"SUCCESS!", "success", ""})
+    {
+        ServerScript script;
+        script.login = ServerScript::Login::Reply;
+        script.loginReply = reply;
+        TestServer server(script);
+        ASSERT_TRUE(ConnectTo(server)) << reply;
+        EXPECT_TRUE(m_app->GetSocket());
+        EXPECT_TRUE(m_frame->IsEnabled());
+        LoginProgressDialog* progress = m_app->GetProgressDialog();
+        ASSERT_TRUE(progress);
+        EXPECT_FALSE(progress->IsShown());
+        EXPECT_EQ(50, progress->GetValue());
+        EXPECT_EQ("Connection succeeded.", progress->GetMessage());
+        m_app->CloseConnection();
+    }
+}
+
+TEST_F(LoginTest, PasswordIsSentAsTypedOneBytePerCharacter)
+{
+    ServerScript script;
+    script.password = "  p_ss _ ";
+    TestServer server(script);
+    ASSERT_TRUE(ConnectTo(server, wxString::FromUTF8("  p\xc3\xa4ss \xe2\x82\xac ")));
+    m_app->CloseConnection();
+
+    ServerScript empty;
+    empty.password = "";
+    TestServer emptyServer(empty);
+    ASSERT_TRUE(ConnectTo(emptyServer, ""));
+    EXPECT_EQ(std::vector<std::string>{""}, emptyServer.Received());
+}
+
+TEST_F(LoginTest, ServerClosingInsteadOfReplyingEndsUpAsALostConnection)
+{
+    ServerScript script;
+    script.login = ServerScript::Login::Close;
+    TestServer server(script);
+    wxTEST_DIALOG(
+        {
+            // An unreadable reply lets the console go on as logged in; the closed connection
+            // then shows itself as lost.
+            EXPECT_TRUE(ConnectTo(server));
+            EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
+        },
+        ExpectConnectionLost());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+    EXPECT_TRUE(m_frame->IsEnabled());
+}

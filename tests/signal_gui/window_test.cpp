@@ -1,0 +1,107 @@
+#include "tests/signal_gui/console_fixture.h"
+
+#include <wx/sizer.h>
+#include <wx/uiaction.h>
+
+using WindowTest = ConsoleTest;
+
+TEST_F(WindowTest, ConsoleWindowAsStarted)
+{
+    EXPECT_TRUE(m_frame->IsShown());
+    EXPECT_EQ(m_frame, m_app->GetTopWindow());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+    EXPECT_EQ(wxSize(600, 350), m_frame->GetSize());
+    EXPECT_EQ(wxSize(300, 200), m_frame->GetMinSize());
+    EXPECT_FALSE(m_frame->GetMenuBar());
+    EXPECT_FALSE(m_frame->GetStatusBar());
+    EXPECT_FALSE(m_app->GetSocket());
+
+    wxTextCtrl* console = Console();
+    EXPECT_TRUE(console->IsMultiLine());
+    EXPECT_FALSE(console->IsEditable());
+    EXPECT_TRUE(console->IsEmpty());
+    EXPECT_EQ(*wxBLACK, console->GetBackgroundColour());
+    EXPECT_EQ(*wxGREEN, console->GetForegroundColour());
+    EXPECT_EQ(*wxGREEN, console->GetDefaultStyle().GetTextColour());
+    const wxFont font = console->GetFont();
+    EXPECT_EQ(8, font.GetPointSize());
+    EXPECT_EQ(wxFONTFAMILY_TELETYPE, font.GetFamily());
+    EXPECT_TRUE(font.IsFixedWidth());
+
+    wxTextCtrl* entry = m_frame->GetCommandEntry();
+    EXPECT_FALSE(entry->IsMultiLine());
+    EXPECT_TRUE(entry->HasFlag(wxTE_PROCESS_ENTER));
+    EXPECT_EQ(0, entry->GetId());
+    EXPECT_EQ("Execute", m_frame->GetExecuteButton()->GetLabel());
+    EXPECT_EQ(1, m_frame->GetExecuteButton()->GetId());
+    ASSERT_TRUE(DisconnectButton());
+    EXPECT_EQ("Discconect", DisconnectButton()->GetLabel());
+    EXPECT_EQ(0, DisconnectButton()->GetId());
+    EXPECT_EQ(entry, wxWindow::FindFocus());
+}
+
+TEST_F(WindowTest, ResizingKeepsTheMinimumAndGivesExtraSpaceToConsoleAndEntry)
+{
+    m_frame->SetSize(100, 80);
+    Flush();
+    EXPECT_GE(m_frame->GetSize().x, 300);
+    EXPECT_GE(m_frame->GetSize().y, 200);
+
+    m_frame->SetSize(600, 350);
+    m_frame->Layout();
+    const wxSize console = Console()->GetSize();
+    const wxSize entry = m_frame->GetCommandEntry()->GetSize();
+    const wxSize button = m_frame->GetExecuteButton()->GetSize();
+    m_frame->SetSize(800, 500);
+    m_frame->Layout();
+    EXPECT_EQ(console.x + 200, Console()->GetSize().x);
+    EXPECT_EQ(console.y + 150, Console()->GetSize().y);
+    EXPECT_EQ(entry.x + 200, m_frame->GetCommandEntry()->GetSize().x);
+    EXPECT_EQ(entry.y, m_frame->GetCommandEntry()->GetSize().y);
+    EXPECT_EQ(button, m_frame->GetExecuteButton()->GetSize());
+}
+
+TEST_F(WindowTest, ConnectDialogAsBuilt)
+{
+    ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", dialog.GetTitle());
+    EXPECT_EQ(nullptr, dialog.GetParent());
+    EXPECT_EQ(wxSize(324, 295), dialog.GetSize());
+    EXPECT_FALSE(dialog.HasFlag(wxRESIZE_BORDER));
+    EXPECT_EQ("127.0.0.1", dialog.GetHostName());
+    EXPECT_EQ("13500", dialog.GetPortNumber());
+    EXPECT_EQ("", dialog.GetPassword());
+    EXPECT_TRUE(dialog.GetPasswordField()->HasFlag(wxTE_PASSWORD));
+    EXPECT_FALSE(dialog.GetHostNameField()->HasFlag(wxTE_PASSWORD));
+
+    // Spaces typed around the values are passed on unchanged.
+    dialog.GetHostNameField()->SetValue(" host ");
+    dialog.GetPortNumberField()->SetValue(" 80 ");
+    dialog.GetPasswordField()->SetValue(" pw ");
+    EXPECT_EQ(" host ", dialog.GetHostName());
+    EXPECT_EQ(" 80 ", dialog.GetPortNumber());
+    EXPECT_EQ(" pw ", dialog.GetPassword());
+}
+
+TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
+{
+    for (const int key : {WXK_RETURN, WXK_ESCAPE})
+    {
+        ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
+        int pressed = wxID_NONE;
+        dialog.Bind(wxEVT_BUTTON,
+                    [&](wxCommandEvent& event)
+                    {
+                        pressed = event.GetId();
+                        event.Skip();
+                    });
+        dialog.Show();
+        ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+        dialog.GetPortNumberField()->SetFocus();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == dialog.GetPortNumberField(); }));
+        wxUIActionSimulator simulator;
+        simulator.Char(key);
+        EXPECT_TRUE(WaitFor([&] { return !dialog.IsShown(); }));
+        EXPECT_EQ(key == WXK_RETURN ? wxID_OK : wxID_CANCEL, pressed);
+    }
+}

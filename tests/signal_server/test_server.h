@@ -1,0 +1,92 @@
+#pragma once
+
+// A scriptable stand-in for the dedicated server's remote administration, for the console's
+// tests and benchmark. It listens on 127.0.0.1 (a free port), speaks the toolkit's message
+// framing through the toolkit's own socket classes and runs on a thread of its own, so the test's
+// GUI thread stays free. Connections are served one after the other.
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+#include <wx/string.h>
+
+class wxSocketBase;
+
+struct ServerScript
+{
+    enum class Login
+    {
+        CheckPassword, // "SUCCESS" for the accepted password, "INVPASS" for any other
+        Reply,         // always loginReply
+        Silent,        // no reply; the connection stays open
+        Close          // the connection is closed instead of a reply
+    };
+    Login login = Login::CheckPassword;
+    std::string password = "secret";
+    std::string loginReply;
+    bool echoCommands = false; // each command is sent back as one message
+    // Right after a successful login: floodCount messages of floodSize bytes (NumberedMessage),
+    // as fast as the connection takes them.
+    int floodCount = 0;
+    std::size_t floodSize = 0;
+};
+
+class TestServer
+{
+public:
+    explicit TestServer(ServerScript script = {});
+    ~TestServer(); // stops the thread and closes every socket
+    TestServer(const TestServer&) = delete;
+    TestServer& operator=(const TestServer&) = delete;
+
+    unsigned short Port() const { return m_port; }
+    wxString PortText() const { return wxString::Format("%u", m_port); }
+
+    // Queued actions, run in order on the current (or next) logged-in connection.
+    void SendMessage(const std::string& payload); // one framed message
+    // count framed messages of size bytes each; message i starts with its number.
+    void SendMessages(int count, std::size_t size);
+    // Writes them now, on the server's thread; false when the connection broke.
+    bool WriteMessages(wxSocketBase& client, int count, std::size_t size);
+    void SendRaw(const std::string& bytes); // bytes outside the framing
+    void CloseConnection();
+
+    // Every payload received so far, login messages and commands, in order.
+    std::vector<std::string> Received() const;
+    // Connections accepted so far, and logged in (the login message answered).
+    int Connections() const { return m_connections; }
+    // Connections that have ended.
+    int Finished() const { return m_finished; }
+    bool IsClientConnected() const { return m_clientConnected; }
+    // True when every queued action has been carried out.
+    bool ActionsDone() const;
+
+    // A line of size bytes: the number i, dots, and a line break as its last byte.
+    static std::string NumberedMessage(int i, std::size_t size);
+    // The header and trailer the toolkit writes around a payload.
+    static std::string Frame(const std::string& payload);
+
+private:
+    using Action = std::function<bool(wxSocketBase&)>; // false: the connection is over
+    void Run();
+    void Serve(wxSocketBase& client);
+    void Enqueue(Action action);
+
+    ServerScript m_script;
+    unsigned short m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_connections{0};
+    std::atomic<int> m_finished{0};
+    std::atomic<bool> m_clientConnected{false};
+    mutable std::mutex m_mutex;
+    std::deque<Action> m_actions;
+    int m_actionsRunning = 0;
+    std::vector<std::string> m_received;
+    class wxSocketServer* m_listener = nullptr;
+    std::thread m_thread;
+};
