@@ -36,7 +36,7 @@ while [ "$i" -lt "$3" ]; do
     (cd "$home" && HOME="$home" exec "$1") &
     pid=$!
     # xdotool's own --sync polls only twice a second: poll by hand.
-    until xdotool search --onlyvisible --classname "$2" >/dev/null 2>&1; do :; done
+    until xdotool search --onlyvisible --classname "$2" >/dev/null 2>&1; do sleep 0.002; done
     end=$(date +%s%N)
     kill "$pid"; wait "$pid" 2>/dev/null || true
     rm -rf "$home"
@@ -46,10 +46,9 @@ done
 INNER
 chmod +x "$work/measure.sh"
 
-echo "== start-up to window shown, median of $runs runs"
-xvfb-run -a -s '-screen 0 1600x1200x24' sh -c "
-    m=\$('$work/measure.sh' '$work/build/tests/bench/bench_minimal_frame' bench_minimal_frame $runs | sort -n | awk '{a[NR]=\$1} END {print a[int((NR+1)/2)]}')
-    h=\$('$work/measure.sh' '$work/build/hangar/hangar' hangar $runs | sort -n | awk '{a[NR]=\$1} END {print a[int((NR+1)/2)]}')
-    echo \"minimal frame: \$m ms\"
-    echo \"hangar:        \$h ms\"
-"
+echo "== start-up to window shown, median of $runs runs (each program on a fresh Xvfb)"
+for program in "tests/bench/bench_minimal_frame bench_minimal_frame" "hangar/hangar hangar"; do
+    set -- $program
+    times=$(xvfb-run -a -s '-screen 0 1600x1200x24' sh "$work/measure.sh" "$work/build/$1" "$2" "$runs" 2>/dev/null)
+    echo "$2: median $(echo "$times" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}') ms, min $(echo "$times" | sort -n | head -1) ms, max $(echo "$times" | sort -n | tail -1) ms"
+done
