@@ -9,8 +9,8 @@ class MinimalApp : public wxApp
 public:
     bool OnInit() override
     {
-        wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "Minimal Frame", wxDefaultPosition,
-                                     wxSize(450, 600));
+        wxFrame* frame =
+            new wxFrame(nullptr, wxID_ANY, "Minimal Frame", wxDefaultPosition, wxSize(450, 600));
         frame->Centre(wxBOTH);
         frame->Show(true);
         SetTopWindow(frame);
