@@ -26,14 +26,7 @@ build=$2
 out=$3
 . "$repo/tests/support/x11-windows.sh"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/screenshots-XXXXXX")
-pids=""
-cleanup() {
-    for p in $pids; do kill -KILL "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+use_work_folder screenshots
 
 # start NAME: starts the built program NAME with a fresh temporary HOME (text cursors that do not
 # blink, so a picture settles) and sets pid.

@@ -22,14 +22,7 @@ app_id=com.zezavov.ironcanopy
 launcher_title="Iron Canopy™ Dedicated Server Launcher"
 console_title="Iron Canopy Dedicated Server Remote"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/package-test-XXXXXX")
-pids=""
-cleanup() {
-    for p in $pids; do kill -KILL "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+use_work_folder package-test
 
 fail() {
     echo "FAIL: $*" >&2

@@ -48,3 +48,12 @@ stop_program() {
     kill -KILL "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true
 }
+
+# use_work_folder PREFIX: makes a temporary folder $work and arranges that, when the script ends,
+# every process listed in $pids is killed and the folder removed.
+use_work_folder() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/$1-XXXXXX")
+    pids=""
+    trap 'for p in $pids; do kill -KILL "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+    trap 'exit 1' INT TERM
+}
