@@ -6,7 +6,7 @@ set -e
 # programs with file), validates the desktop files (desktop-file-utils, appstream) and looks for
 # the programs' windows (xdotool); the console's program test answers its dialog with xdotool.
 need="cmake g++ make libwxgtk3.2-dev libgtest-dev xvfb xauth xfonts-base
-dpkg-dev file desktop-file-utils appstream xdotool $*"
+dpkg-dev file desktop-file-utils appstream xdotool openbox $*"
 missing=""
 for p in $need; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
