@@ -29,11 +29,12 @@ TEST_F(MainWindowTest, TitleSizePlacementAndStyle)
     EXPECT_TRUE(frame->HasFlag(wxMINIMIZE_BOX));
     EXPECT_TRUE(frame->IsShown());
 
-    // Centred on its display in both directions (within a pixel of rounding).
+    // Centred on its display in both directions, within rounding and the few pixels by which the
+    // toolkit's guess of the window manager's decorations may be off.
     const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(frame)).GetClientArea();
     const wxRect rect = frame->GetScreenRect();
-    EXPECT_NEAR(screen.x + (screen.width - rect.width) / 2, rect.x, 1);
-    EXPECT_NEAR(screen.y + (screen.height - rect.height) / 2, rect.y, 1);
+    EXPECT_NEAR(screen.x + (screen.width - rect.width) / 2, rect.x, 3);
+    EXPECT_NEAR(screen.y + (screen.height - rect.height) / 2, rect.y, 3);
 }
 
 TEST_F(MainWindowTest, EveryPageHasRoomForAllItsControls)
