@@ -2,6 +2,7 @@
 
 #include <wx/msgdlg.h>
 #include <wx/socket.h>
+#include <wx/uiaction.h>
 
 ExpectConnectDialog ExpectConnectDialog::Ok(const wxString& host, const wxString& port,
                                             const wxString& password)
@@ -120,6 +121,20 @@ bool ConsoleTest::ConnectTo(const wxString& host, const wxString& port, const wx
     wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
                   ExpectConnectDialog::Ok(host, port, password));
     return loggedIn;
+}
+
+bool ConsoleTest::ActivateForKeys(wxTopLevelWindow* window)
+{
+    window->Raise();
+    return WaitFor([&] { return window->IsActive(); });
+}
+
+void ConsoleTest::TypeOnKeyboard(const wxString& text)
+{
+    wxUIActionSimulator keyboard;
+    keyboard.Text(text.utf8_str());
+    keyboard.Char(WXK_RETURN);
+    wxYield();
 }
 
 void ConsoleTest::TypeCommand(const wxString& text)

@@ -10,7 +10,10 @@ TEST_F(WindowTest, ConsoleWindowAsStarted)
     EXPECT_TRUE(m_frame->IsShown());
     EXPECT_EQ(m_frame, m_app->GetTopWindow());
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
-    EXPECT_EQ(wxSize(600, 350), m_frame->GetSize());
+    // A window manager frames the window some time after it is shown, and only then is the size
+    // final.
+    EXPECT_TRUE(WaitFor([&] { return m_frame->GetSize() == wxSize(600, 350); }))
+        << m_frame->GetSize().x << " x " << m_frame->GetSize().y;
     EXPECT_EQ(wxSize(300, 200), m_frame->GetMinSize());
     EXPECT_FALSE(m_frame->GetMenuBar());
     EXPECT_FALSE(m_frame->GetStatusBar());
@@ -96,7 +99,8 @@ TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
                         event.Skip();
                     });
         dialog.Show();
-        ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+        // Keys reach the dialog once the window manager has given it the keyboard.
+        ASSERT_TRUE(ActivateForKeys(&dialog));
         dialog.GetPortNumberField()->SetFocus();
         ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == dialog.GetPortNumberField(); }));
         wxUIActionSimulator simulator;
