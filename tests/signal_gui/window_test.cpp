@@ -69,8 +69,25 @@ TEST_F(WindowTest, ConnectDialogAsBuilt)
     ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", dialog.GetTitle());
     EXPECT_EQ(nullptr, dialog.GetParent());
-    EXPECT_EQ(wxSize(324, 295), dialog.GetSize());
     EXPECT_FALSE(dialog.HasFlag(wxRESIZE_BORDER));
+
+    // On screen, framed by the window manager, every control lies wholly inside the client area
+    // at no less than its natural size; the dialog is 324 x 295 or as much larger as they need.
+    dialog.Show();
+    ASSERT_TRUE(ActivateForKeys(&dialog));
+    Flush();
+    EXPECT_GE(dialog.GetSize().x, 324);
+    EXPECT_GE(dialog.GetSize().y, 295);
+    const wxRect client(dialog.GetClientSize());
+    for (wxWindow* control : dialog.GetChildren())
+    {
+        const wxRect rect = control->GetRect();
+        const wxSize natural = control->GetBestSize();
+        EXPECT_TRUE(client.Contains(rect)) << control->GetLabel();
+        EXPECT_GE(rect.width, natural.x) << control->GetLabel();
+        EXPECT_GE(rect.height, natural.y) << control->GetLabel();
+    }
+    dialog.Hide();
     EXPECT_EQ("127.0.0.1", dialog.GetHostName());
     EXPECT_EQ("13500", dialog.GetPortNumber());
     EXPECT_EQ("", dialog.GetPassword());
