@@ -6,7 +6,17 @@
 #include "signal/remote_admin_tool_frame.h"
 #include "signal/server_connect_dialog.h"
 
+#include <cstdint>
 #include <wx/msgdlg.h>
+
+namespace
+{
+// What a socket carries to tell the attempt it belongs to; its notifications carry it too.
+void* AttemptTag(unsigned attempt)
+{
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(attempt));
+}
+} // namespace
 
 // Counts a read or write in progress; sockets released during it are destroyed afterwards.
 class RemoteAdminTool::IoScope
@@ -114,6 +124,7 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     ReleaseSocket();
     ++m_attempt;
     m_socket.reset(new wxSocketClient(wxSOCKET_NONE));
+    m_socket->SetClientData(AttemptTag(m_attempt));
 
     // A host or port the toolkit rejects would leave the address at its previous value (any
     // local address, port 0): such a text is a failed connection, not a connection elsewhere.
@@ -154,8 +165,9 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     }
     m_frame->SetTitle(ConnectedTitle(host, port));
     // A connection that ended during the login exchange reported it while notifications were
-    // off and will never report it again: it goes the way of a lost one once this returns.
-    if (!m_socket->IsConnected())
+    // off and may never report it again: it goes the way of a lost one once this returns (once
+    // only, should the notification come after all).
+    if (m_socket && !m_socket->IsConnected())
     {
         const unsigned attempt = m_attempt;
         CallAfter(
@@ -187,8 +199,10 @@ wxString RemoteAdminTool::ReceiveText(wxSocketBase& socket)
 
 void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
 {
-    // A notification still queued for a connection that has ended since is of no interest.
-    if (!m_socket || event.GetSocket() != m_socket.get())
+    // A notification still queued for a connection that has ended since is of no interest (the
+    // attempt's number tells, as a new socket may take the place of one deleted), nor one that
+    // follows the loss of the current connection.
+    if (!m_socket || event.GetClientData() != m_socket->GetClientData() || m_reportingLoss)
         return;
     switch (event.GetSocketEvent())
     {
@@ -211,9 +225,15 @@ void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
 
 void RemoteAdminTool::OnConnectionLost()
 {
+    // The loss may be told twice (the notification, and the check after a login), the second
+    // time while the box for the first is up.
+    if (!m_socket || m_reportingLoss)
+        return;
+    m_reportingLoss = true;
     m_frame->SetTitle(ConsoleTitle());
     m_socket->Notify(false); // nothing more from this connection while the box is up
     wxMessageBox("Connection lost.", ConsoleTitle(), wxOK | wxICON_INFORMATION, nullptr);
+    m_reportingLoss = false;
     ReleaseSocket();
 }
 

@@ -63,6 +63,7 @@ private:
     bool LogIn(const wxString& host, const wxString& port, const wxString& password);
     // Reads one message into a zero-filled buffer and returns its text.
     wxString ReceiveText(wxSocketBase& socket);
+    // Shows the "Connection lost." box once for the current connection, then lets it go.
     void OnConnectionLost();
     // Closes the socket and leaves m_socket empty. A read or write on it further up the stack
     // returns at once; the object itself lives until that read or write has returned.
@@ -71,7 +72,8 @@ private:
     RemoteAdminToolFrame* m_frame = nullptr;
     SocketPtr m_socket;
     wxWeakRef<LoginProgressDialog> m_progress;
-    unsigned m_attempt = 0; // counts the connection attempts
+    unsigned m_attempt = 0;       // counts the connection attempts; each socket carries its number
+    bool m_reportingLoss = false; // the "Connection lost." box is up
 
     // Reads and writes in progress (the toolkit handles events while they wait), and the sockets
     // released meanwhile, destroyed when the outermost one returns.

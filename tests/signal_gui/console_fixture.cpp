@@ -80,6 +80,8 @@ int ExpectConnectionLost::Invoke(wxDialog* dialog) const
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", box->GetTitle());
     EXPECT_TRUE(box->GetMessageDialogStyle() & wxICON_INFORMATION);
     EXPECT_TRUE(box->GetMessageDialogStyle() & wxOK);
+    // While a box is up, its own event loop handles what is queued.
+    Flush();
     return wxID_OK;
 }
 

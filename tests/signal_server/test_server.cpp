@@ -109,6 +109,8 @@ void TestServer::Serve(wxSocketBase& client)
     case ServerScript::Login::Close:
         return;
     }
+    if (m_script.closeAfterLogin)
+        return;
     m_clientConnected = true;
     if (m_script.floodCount > 0 && !WriteMessages(client, m_script.floodCount, m_script.floodSize))
         return;

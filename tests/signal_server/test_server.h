@@ -29,7 +29,8 @@ struct ServerScript
     Login login = Login::CheckPassword;
     std::string password = "secret";
     std::string loginReply;
-    bool echoCommands = false; // each command is sent back as one message
+    bool closeAfterLogin = false; // the connection is closed right after the login reply
+    bool echoCommands = false;    // each command is sent back as one message
     // Right after a successful login: floodCount messages of floodSize bytes (NumberedMessage),
     // as fast as the connection takes them.
     int floodCount = 0;
