@@ -6,11 +6,16 @@
 #include "signal/remote_admin_tool_frame.h"
 #include "signal/server_connect_dialog.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <wx/msgdlg.h>
+#include <wx/timer.h>
 
 namespace
 {
+// The longest the progress dialog is waited for to appear on screen.
+constexpr long kPaintWaitMs = 1000;
+
 // What a socket carries to tell the attempt it belongs to; its notifications carry it too.
 void* AttemptTag(unsigned attempt)
 {
@@ -112,6 +117,8 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
     LoginProgressDialog* progress =
         new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
     m_progress = progress;
+    // Looking up the host name holds the window: "Connecting ..." is on screen before.
+    progress->WaitUntilPainted(kPaintWaitMs);
     const bool loggedIn = LogIn(host, port, password);
     // However the attempt ended, the dialog must not keep the main window disabled.
     if (m_progress && m_progress->IsShown())
@@ -125,14 +132,7 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     ++m_attempt;
     m_socket.reset(new wxSocketClient(wxSOCKET_NONE));
     m_socket->SetClientData(AttemptTag(m_attempt));
-
-    // A host or port the toolkit rejects would leave the address at its previous value (any
-    // local address, port 0): such a text is a failed connection, not a connection elsewhere.
-    wxIPV4address address;
-    const bool addressOk = !host.empty() && address.Hostname(host) && address.Service(port);
-    if (addressOk)
-        m_socket->Connect(address, true);
-    if (!addressOk || !m_socket->IsConnected())
+    if (!Connect(host, port))
     {
         ReleaseSocket();
         m_progress->Advance(100, "Connection failed.");
@@ -140,8 +140,13 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     }
     m_progress->Advance(50, "Connection succeeded.");
 
-    SendText(password);
-    const wxString reply = m_socket ? ReceiveText(*m_socket) : wxString();
+    wxString reply;
+    if (!ExchangeLogin(password, reply))
+    {
+        ReleaseSocket();
+        m_progress->Advance(100, "Connection failed.");
+        return false;
+    }
     const LoginReply outcome = ClassifyLoginReply(reply);
     if (outcome == LoginReply::InvalidPassword)
     {
@@ -178,6 +183,46 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
             });
     }
     return true;
+}
+
+bool RemoteAdminTool::Connect(const wxString& host, const wxString& port)
+{
+    // A host or port the toolkit rejects would leave the address at its previous value (any
+    // local address, port 0): such a text is a failed connection, not a connection elsewhere.
+    wxIPV4address address;
+    if (host.empty() || !address.Hostname(host) || !address.Service(port))
+        return false;
+    IoScope io(*this);
+    wxSocketClient* socket = m_socket.get();
+    if (socket->Connect(address, false))
+        return true;
+    // The wait handles the window's events meanwhile.
+    socket->WaitOnConnect(m_serverWaitMs / 1000, m_serverWaitMs % 1000);
+    return m_socket.get() == socket && socket->IsConnected();
+}
+
+bool RemoteAdminTool::ExchangeLogin(const wxString& password, wxString& reply)
+{
+    IoScope io(*this);
+    wxSocketClient* socket = m_socket.get();
+    // Every wait of the toolkit ends after the socket's timeout, but a server that trickles bytes
+    // would start each wait anew. The timer bounds the whole exchange: closing the socket ends the
+    // wait at once.
+    socket->SetTimeout(std::max(1L, (m_serverWaitMs + 999) / 1000));
+    bool expired = false;
+    wxTimer deadline;
+    deadline.Bind(wxEVT_TIMER,
+                  [&](wxTimerEvent&)
+                  {
+                      expired = true;
+                      socket->Close();
+                  });
+    deadline.StartOnce(static_cast<int>(m_serverWaitMs));
+    SendText(password);
+    if (m_socket.get() == socket)
+        reply = ReceiveText(*socket);
+    deadline.Stop();
+    return !expired && socket->LastError() != wxSOCKET_TIMEDOUT;
 }
 
 void RemoteAdminTool::SendText(const wxString& text)

@@ -1,5 +1,8 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <wx/stopwatch.h>
+#include <wx/timer.h>
+
 using LoginTest = ConsoleTest;
 
 TEST_F(LoginTest, SuccessLogsInAndTheProgressDialogGoesAwayByItself)
@@ -111,6 +114,48 @@ TEST_F(LoginTest, ServerClosingInsteadOfReplyingEndsUpAsALostConnection)
             EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
         },
         ExpectConnectionLost());
+    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
+    EXPECT_TRUE(m_frame->IsEnabled());
+}
+
+TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverTheCancelButton)
+{
+    // The wait is shortened here; the program waits RemoteAdminTool::kServerWaitMs.
+    m_app->SetServerWaitMs(300);
+    ServerScript silent;
+    silent.login = ServerScript::Login::Silent;
+    TestServer silentServer(silent);
+    ServerScript trickle;
+    trickle.login = ServerScript::Login::Trickle;
+    TestServer tricklingServer(trickle);
+
+    // Cancel is pressed on the progress dialog while the console waits for the reply: the attempt
+    // goes on, and its outcome is shown all the same.
+    int cancelled = 0;
+    wxTimer press;
+    press.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   LoginProgressDialog* progress = m_app->GetProgressDialog();
+                   if (!m_app->IsExchanging() || !progress || progress->WasCancelled() ||
+                       progress->GetMessage() != "Connection succeeded.")
+                       return;
+                   ++cancelled;
+                   ClickButton(wxDynamicCast(progress->FindWindow(wxID_CANCEL), wxButton));
+               });
+    press.Start(20);
+    bool loggedIn = true;
+    wxStopWatch watch;
+    wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("127.0.0.1", silentServer.PortText(), "secret"),
+                  ExpectProgressClosed("Connection failed."),
+                  ExpectConnectDialog::Ok("127.0.0.1", tricklingServer.PortText(), "secret"),
+                  ExpectProgressClosed("Connection failed."), ExpectConnectDialog::Cancel());
+    press.Stop();
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_EQ(2, cancelled);
+    EXPECT_FALSE(loggedIn);
+    EXPECT_FALSE(m_app->GetSocket());
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
     EXPECT_TRUE(m_frame->IsEnabled());
 }

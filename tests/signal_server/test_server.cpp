@@ -1,5 +1,6 @@
 #include "tests/signal_server/test_server.h"
 
+#include <chrono>
 #include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -106,6 +107,11 @@ void TestServer::Serve(wxSocketBase& client)
         break;
     case ServerScript::Login::Silent:
         break;
+    case ServerScript::Login::Trickle:
+        WriteAll(client, "\xad\xde\xed\xfe\x00\x00\x01\x00", 8);
+        while (!m_stop && WriteAll(client, "x", 1))
+            std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+        return;
     case ServerScript::Login::Close:
         return;
     }

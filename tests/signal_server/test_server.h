@@ -24,6 +24,7 @@ struct ServerScript
         CheckPassword, // "SUCCESS" for the accepted password, "INVPASS" for any other
         Reply,         // always loginReply
         Silent,        // no reply; the connection stays open
+        Trickle,       // a reply that never ends: a header promising much, then a byte at a time
         Close          // the connection is closed instead of a reply
     };
     Login login = Login::CheckPassword;
