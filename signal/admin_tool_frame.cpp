@@ -64,6 +64,12 @@ void AdminToolFrame::AppendServerText(const wxString& text)
     ShowNewestLine();
 }
 
+void AdminToolFrame::FocusCommandEntry()
+{
+    Raise();
+    m_commandEntry->SetFocus();
+}
+
 void AdminToolFrame::AppendToConsole(const wxString& text)
 {
     m_console->AppendText(m_screenLines.Break(text));

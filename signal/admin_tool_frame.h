@@ -30,6 +30,9 @@ public:
     // Appends text the server sent, in the console's current default style (green). Empty text
     // changes nothing on screen.
     void AppendServerText(const wxString& text);
+    // The console is usable again: the window comes to the front with the keyboard focus in the
+    // command entry. (A modal dialog leaves the window without a focused control.)
+    void FocusCommandEntry();
 
     wxTextCtrl* GetConsole() const { return m_console; }
     wxTextCtrl* GetCommandEntry() const { return m_commandEntry; }

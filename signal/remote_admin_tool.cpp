@@ -123,6 +123,8 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
     // However the attempt ended, the dialog must not keep the main window disabled.
     if (m_progress && m_progress->IsShown())
         m_progress->Hide();
+    if (loggedIn)
+        m_frame->FocusCommandEntry();
     return loggedIn;
 }
 

@@ -118,6 +118,35 @@ TEST_F(LoginTest, ServerClosingInsteadOfReplyingEndsUpAsALostConnection)
     EXPECT_TRUE(m_frame->IsEnabled());
 }
 
+TEST_F(LoginTest, CommandEntryHasTheKeyboardWheneverTheConsoleBecomesUsable)
+{
+    // The progress dialog disables the window, which loses its focused control: after each login
+    // the operator types at once, without clicking anywhere, and the server receives it.
+    TestServer server;
+    auto typeAndCheck = [&](const char* command, std::size_t received)
+    {
+        ASSERT_TRUE(WaitFor([&] { return m_frame->IsActive(); })) << command;
+        TypeOnKeyboard(command);
+        ASSERT_TRUE(WaitForReceived(server, received)) << command;
+        EXPECT_EQ(command, server.Received().back());
+    };
+    ASSERT_TRUE(ConnectTo(server));
+    typeAndCheck("status", 2);
+
+    ClickDisconnect();
+    ASSERT_TRUE(ConnectTo(server));
+    typeAndCheck("after disconnect", 4);
+
+    wxTEST_DIALOG(
+        {
+            server.CloseConnection();
+            EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
+        },
+        ExpectConnectionLost());
+    ASSERT_TRUE(ConnectTo(server));
+    typeAndCheck("after loss", 6);
+}
+
 TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverTheCancelButton)
 {
     // The wait is shortened here; the program waits RemoteAdminTool::kServerWaitMs.
