@@ -14,6 +14,6 @@ TEST(ScreenLines, TextWithoutLineBreaksIsShownInLinesOfBoundedLength)
     EXPECT_EQ("\nq", lines.Break("q"));
     lines.Reset();
     EXPECT_EQ("rstu", lines.Break("rstu"));
-    EXPECT_EQ(wxString(256, 'x') + "\n" + wxString(44, 'x'),
-              ScreenLines().Break(wxString(300, 'x')));
+    EXPECT_EQ(wxString(kMaxShownLineLength, 'x') + "\n" + wxString(44, 'x'),
+              ScreenLines().Break(wxString(kMaxShownLineLength + 44, 'x')));
 }

@@ -183,7 +183,7 @@ bool TestServer::WriteMessages(wxSocketBase& client, int count, std::size_t size
 {
     for (int i = 0; i < count && !m_stop; ++i)
     {
-        const std::string payload = NumberedMessage(i, size);
+        const std::string payload = NumberedMessage(i, size, m_script.lineBreaks);
         client.WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
         if (client.Error())
             return false;
@@ -213,13 +213,13 @@ bool TestServer::ActionsDone() const
     return m_actions.empty() && m_actionsRunning == 0;
 }
 
-std::string TestServer::NumberedMessage(int i, std::size_t size)
+std::string TestServer::NumberedMessage(int i, std::size_t size, bool lineBreak)
 {
     std::string text = std::to_string(i) + ";";
     if (size == 0)
         return {};
     text.resize(size - 1, '.');
-    return text + "\n";
+    return text + (lineBreak ? "\n" : ".");
 }
 
 std::string TestServer::Frame(const std::string& payload)
