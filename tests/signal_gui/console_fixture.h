@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 #include <wx/button.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -66,6 +67,22 @@ public:
 
 protected:
     wxString GetDefaultDescription() const override { return "the \"Connection lost.\" box"; }
+};
+
+// A port on 127.0.0.1 where a connect is never completed: a listener that accepts nothing and
+// whose queue is already full, so the system ignores further connection requests.
+class UnansweredPort
+{
+public:
+    UnansweredPort();
+    ~UnansweredPort();
+    UnansweredPort(const UnansweredPort&) = delete;
+    UnansweredPort& operator=(const UnansweredPort&) = delete;
+    wxString PortText() const { return wxString::Format("%u", m_port); }
+
+private:
+    std::vector<int> m_sockets; // the listener first
+    unsigned m_port = 0;
 };
 
 // Each console test builds the real application object next to the test program's own one and
