@@ -1,12 +1,7 @@
 #include "tests/signal_gui/console_fixture.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 #include <wx/msgdlg.h>
 #include <wx/socket.h>
-#include <wx/uiaction.h>
 
 ExpectConnectDialog ExpectConnectDialog::Ok(const wxString& host, const wxString& port,
                                             const wxString& password)
@@ -135,14 +130,6 @@ bool ConsoleTest::ActivateForKeys(wxTopLevelWindow* window)
     return WaitFor([&] { return window->IsActive(); });
 }
 
-void ConsoleTest::TypeOnKeyboard(const wxString& text)
-{
-    wxUIActionSimulator keyboard;
-    keyboard.Text(text.utf8_str());
-    keyboard.Char(WXK_RETURN);
-    wxYield();
-}
-
 void ConsoleTest::TypeCommand(const wxString& text)
 {
     wxTextCtrl* entry = m_frame->GetCommandEntry();
@@ -203,32 +190,4 @@ wxString ConsoleTest::RefusingPort()
     const unsigned short port = local.Service();
     listener.Close();
     return wxString::Format("%u", port);
-}
-
-UnansweredPort::UnansweredPort()
-{
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    const int listener = socket(AF_INET, SOCK_STREAM, 0);
-    m_sockets.push_back(listener);
-    if (bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        listen(listener, 0) != 0 ||
-        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        return;
-    m_port = ntohs(address.sin_port);
-    // The first request fills the queue; the others stay unanswered, as later ones will.
-    for (int i = 0; i < 3; ++i)
-    {
-        const int client = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        m_sockets.push_back(client);
-        connect(client, reinterpret_cast<sockaddr*>(&address), length);
-    }
-}
-
-UnansweredPort::~UnansweredPort()
-{
-    for (const int s : m_sockets)
-        close(s);
 }

@@ -11,7 +11,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <vector>
 #include <wx/button.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -69,22 +68,6 @@ protected:
     wxString GetDefaultDescription() const override { return "the \"Connection lost.\" box"; }
 };
 
-// A port on 127.0.0.1 where a connect is never completed: a listener that accepts nothing and
-// whose queue is already full, so the system ignores further connection requests.
-class UnansweredPort
-{
-public:
-    UnansweredPort();
-    ~UnansweredPort();
-    UnansweredPort(const UnansweredPort&) = delete;
-    UnansweredPort& operator=(const UnansweredPort&) = delete;
-    wxString PortText() const { return wxString::Format("%u", m_port); }
-
-private:
-    std::vector<int> m_sockets; // the listener first
-    unsigned m_port = 0;
-};
-
 // Each console test builds the real application object next to the test program's own one and
 // starts it as the program does (the console window, no connection yet); the test drives the
 // connect dialog loop and the main loop itself.
@@ -104,8 +87,6 @@ protected:
     // Brings window to the front and waits until it has the keyboard, so that real key presses
     // (wxUIActionSimulator) reach it.
     static bool ActivateForKeys(wxTopLevelWindow* window);
-    // Types text and presses Enter on the real keyboard, without choosing any window first.
-    static void TypeOnKeyboard(const wxString& text);
 
     // Types text into the command entry and presses Enter.
     void TypeCommand(const wxString& text);
