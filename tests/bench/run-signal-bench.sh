@@ -35,7 +35,7 @@ for breaks in "" nobreak; do
     "$BUILD/tests/signal_server/signal_test_server" 1000 1000 1 $breaks >"$work/port" &
     server=$!
     read -r _ port <"$work/port"
-    echo "1000 messages of 1000 bytes, ${breaks:-with line breaks}"
+    echo "1000 messages of 1000 bytes, with${breaks:+out} line breaks"
     console "$port" 1000
     wait "$server"
 done
