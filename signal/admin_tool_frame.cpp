@@ -49,7 +49,7 @@ void AdminToolFrame::OnExecute(wxCommandEvent& /*event*/)
         return;
     }
     m_console->SetDefaultStyle(wxTextAttr(wxColour(255, 255, 0), wxNullColour, wxNullFont));
-    m_console->AppendText(CommandEcho(command));
+    AppendToConsole(CommandEcho(command));
     ShowNewestLine();
     m_console->SetDefaultStyle(wxTextAttr(*wxGREEN, wxNullColour, wxNullFont));
     SendCommand(command);
@@ -58,8 +58,27 @@ void AdminToolFrame::OnExecute(wxCommandEvent& /*event*/)
 
 void AdminToolFrame::AppendServerText(const wxString& text)
 {
-    m_console->AppendText(text);
+    if (text.empty())
+        return;
+    AppendToConsole(text);
     ShowNewestLine();
+}
+
+void AdminToolFrame::FocusCommandEntry()
+{
+    Raise();
+    m_commandEntry->SetFocus();
+}
+
+void AdminToolFrame::AppendToConsole(const wxString& text)
+{
+    m_console->AppendText(m_screenLines.Break(text));
+}
+
+void AdminToolFrame::ClearConsole()
+{
+    m_console->Clear();
+    m_screenLines.Reset();
 }
 
 void AdminToolFrame::ShowNewestLine()

@@ -6,7 +6,22 @@
 #include "signal/remote_admin_tool_frame.h"
 #include "signal/server_connect_dialog.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <wx/msgdlg.h>
+#include <wx/timer.h>
+
+namespace
+{
+// The longest the progress dialog is waited for to appear on screen.
+constexpr long kPaintWaitMs = 1000;
+
+// What a socket carries to tell the attempt it belongs to; its notifications carry it too.
+void* AttemptTag(unsigned attempt)
+{
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(attempt));
+}
+} // namespace
 
 // Counts a read or write in progress; sockets released during it are destroyed afterwards.
 class RemoteAdminTool::IoScope
@@ -102,10 +117,14 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
     LoginProgressDialog* progress =
         new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
     m_progress = progress;
+    // Looking up the host name holds the window: "Connecting ..." is on screen before.
+    progress->WaitUntilPainted(kPaintWaitMs);
     const bool loggedIn = LogIn(host, port, password);
     // However the attempt ended, the dialog must not keep the main window disabled.
     if (m_progress && m_progress->IsShown())
         m_progress->Hide();
+    if (loggedIn)
+        m_frame->FocusCommandEntry();
     return loggedIn;
 }
 
@@ -114,14 +133,8 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     ReleaseSocket();
     ++m_attempt;
     m_socket.reset(new wxSocketClient(wxSOCKET_NONE));
-
-    // A host or port the toolkit rejects would leave the address at its previous value (any
-    // local address, port 0): such a text is a failed connection, not a connection elsewhere.
-    wxIPV4address address;
-    const bool addressOk = !host.empty() && address.Hostname(host) && address.Service(port);
-    if (addressOk)
-        m_socket->Connect(address, true);
-    if (!addressOk || !m_socket->IsConnected())
+    m_socket->SetClientData(AttemptTag(m_attempt));
+    if (!Connect(host, port))
     {
         ReleaseSocket();
         m_progress->Advance(100, "Connection failed.");
@@ -129,8 +142,13 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     }
     m_progress->Advance(50, "Connection succeeded.");
 
-    SendText(password);
-    const wxString reply = m_socket ? ReceiveText(*m_socket) : wxString();
+    wxString reply;
+    if (!ExchangeLogin(password, reply))
+    {
+        ReleaseSocket();
+        m_progress->Advance(100, "Connection failed.");
+        return false;
+    }
     const LoginReply outcome = ClassifyLoginReply(reply);
     if (outcome == LoginReply::InvalidPassword)
     {
@@ -154,8 +172,9 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     }
     m_frame->SetTitle(ConnectedTitle(host, port));
     // A connection that ended during the login exchange reported it while notifications were
-    // off and will never report it again: it goes the way of a lost one once this returns.
-    if (!m_socket->IsConnected())
+    // off and may never report it again: it goes the way of a lost one once this returns (once
+    // only, should the notification come after all).
+    if (m_socket && !m_socket->IsConnected())
     {
         const unsigned attempt = m_attempt;
         CallAfter(
@@ -166,6 +185,46 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
             });
     }
     return true;
+}
+
+bool RemoteAdminTool::Connect(const wxString& host, const wxString& port)
+{
+    // A host or port the toolkit rejects would leave the address at its previous value (any
+    // local address, port 0): such a text is a failed connection, not a connection elsewhere.
+    wxIPV4address address;
+    if (host.empty() || !address.Hostname(host) || !address.Service(port))
+        return false;
+    IoScope io(*this);
+    wxSocketClient* socket = m_socket.get();
+    if (socket->Connect(address, false))
+        return true;
+    // The wait handles the window's events meanwhile.
+    socket->WaitOnConnect(m_serverWaitMs / 1000, m_serverWaitMs % 1000);
+    return m_socket.get() == socket && socket->IsConnected();
+}
+
+bool RemoteAdminTool::ExchangeLogin(const wxString& password, wxString& reply)
+{
+    IoScope io(*this);
+    wxSocketClient* socket = m_socket.get();
+    // Every wait of the toolkit ends after the socket's timeout, but a server that trickles bytes
+    // would start each wait anew. The timer bounds the whole exchange: closing the socket ends the
+    // wait at once.
+    socket->SetTimeout(std::max(1L, (m_serverWaitMs + 999) / 1000));
+    bool expired = false;
+    wxTimer deadline;
+    deadline.Bind(wxEVT_TIMER,
+                  [&](wxTimerEvent&)
+                  {
+                      expired = true;
+                      socket->Close();
+                  });
+    deadline.StartOnce(static_cast<int>(m_serverWaitMs));
+    SendText(password);
+    if (m_socket.get() == socket)
+        reply = ReceiveText(*socket);
+    deadline.Stop();
+    return !expired && socket->LastError() != wxSOCKET_TIMEDOUT;
 }
 
 void RemoteAdminTool::SendText(const wxString& text)
@@ -187,8 +246,10 @@ wxString RemoteAdminTool::ReceiveText(wxSocketBase& socket)
 
 void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
 {
-    // A notification still queued for a connection that has ended since is of no interest.
-    if (!m_socket || event.GetSocket() != m_socket.get())
+    // A notification still queued for a connection that has ended since is of no interest (the
+    // attempt's number tells, as a new socket may take the place of one deleted), nor one that
+    // follows the loss of the current connection.
+    if (!m_socket || event.GetClientData() != m_socket->GetClientData() || m_reportingLoss)
         return;
     switch (event.GetSocketEvent())
     {
@@ -211,9 +272,15 @@ void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
 
 void RemoteAdminTool::OnConnectionLost()
 {
+    // The loss may be told twice (the notification, and the check after a login), the second
+    // time while the box for the first is up.
+    if (!m_socket || m_reportingLoss)
+        return;
+    m_reportingLoss = true;
     m_frame->SetTitle(ConsoleTitle());
     m_socket->Notify(false); // nothing more from this connection while the box is up
     wxMessageBox("Connection lost.", ConsoleTitle(), wxOK | wxICON_INFORMATION, nullptr);
+    m_reportingLoss = false;
     ReleaseSocket();
 }
 

@@ -22,6 +22,10 @@ using SocketPtr = std::unique_ptr<wxSocketClient, SocketDestroyer>;
 class RemoteAdminTool : public AdminTool
 {
 public:
+    // The longest the console waits for the server: for the connection to be made, and for the
+    // complete reply to the login. A server across the internet answers well within it.
+    static constexpr long kServerWaitMs = 15000;
+
     RemoteAdminTool();
     ~RemoteAdminTool() override;
 
@@ -52,6 +56,8 @@ public:
     bool IsExchanging() const { return m_ioDepth > 0; }
     // The progress dialog of the latest attempt, until the next one; may be null.
     LoginProgressDialog* GetProgressDialog() const { return m_progress; }
+    // Shortens the wait for the server (kServerWaitMs), so that tests reach its end quickly.
+    void SetServerWaitMs(long ms) { m_serverWaitMs = ms; }
 
 protected:
     void OnQuitRequested() override;
@@ -61,8 +67,14 @@ private:
 
     void SetUpMainWindow();
     bool LogIn(const wxString& host, const wxString& port, const wxString& password);
+    // Connects the new socket, waiting at most the server wait; true when connected.
+    bool Connect(const wxString& host, const wxString& port);
+    // Sends the login and reads the reply, all within the server wait; false when no complete
+    // reply came in that time.
+    bool ExchangeLogin(const wxString& password, wxString& reply);
     // Reads one message into a zero-filled buffer and returns its text.
     wxString ReceiveText(wxSocketBase& socket);
+    // Shows the "Connection lost." box once for the current connection, then lets it go.
     void OnConnectionLost();
     // Closes the socket and leaves m_socket empty. A read or write on it further up the stack
     // returns at once; the object itself lives until that read or write has returned.
@@ -71,7 +83,9 @@ private:
     RemoteAdminToolFrame* m_frame = nullptr;
     SocketPtr m_socket;
     wxWeakRef<LoginProgressDialog> m_progress;
-    unsigned m_attempt = 0; // counts the connection attempts
+    unsigned m_attempt = 0; // counts the connection attempts; each socket carries its number
+    long m_serverWaitMs = kServerWaitMs;
+    bool m_reportingLoss = false; // the "Connection lost." box is up
 
     // Reads and writes in progress (the toolkit handles events while they wait), and the sockets
     // released meanwhile, destroyed when the outermost one returns.

@@ -30,6 +30,6 @@ void RemoteAdminToolFrame::OnDisconnect(wxCommandEvent& /*event*/)
 {
     SetTitle(ConsoleTitle());
     m_app->CloseConnection();
-    m_console->Clear();
+    ClearConsole();
     m_commandEntry->SetFocus();
 }

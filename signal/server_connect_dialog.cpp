@@ -2,6 +2,7 @@
 
 #include "resources/images.h"
 
+#include <algorithm>
 #include <wx/dcclient.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -46,10 +47,34 @@ ServerConnectDialog::ServerConnectDialog(const wxString& title)
     sizer->AddSpacer(25);
     sizer->Add(CreateButtonSizer(wxOK | wxCANCEL), 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT, 10);
 
-    SetSize(324, 295);
+    SetSize(DialogSize());
     Centre(wxBOTH);
     m_hostName->SetFocus();
     Bind(wxEVT_PAINT, &ServerConnectDialog::OnPaint, this, GetId());
+    Bind(wxEVT_SIZE, &ServerConnectDialog::OnSize, this, GetId());
+}
+
+wxSize ServerConnectDialog::DialogSize() const
+{
+    const wxSize needed = ClientToWindowSize(GetSizer()->GetMinSize());
+    return wxSize(std::max(kDesignedSize.x, needed.x), std::max(kDesignedSize.y, needed.y));
+}
+
+void ServerConnectDialog::OnSize(wxSizeEvent& event)
+{
+    event.Skip();
+    // Under a window manager the frame it draws around the dialog is known for sure only once the
+    // dialog is on screen; should the client area have come out smaller than the controls need,
+    // it grows now.
+    const wxSize needed = GetSizer()->GetMinSize();
+    const wxSize client = GetClientSize();
+    if (client.x < needed.x || client.y < needed.y)
+        CallAfter(
+            [this, needed]
+            {
+                SetClientSize(wxSize(std::max(GetClientSize().x, needed.x),
+                                     std::max(GetClientSize().y, needed.y)));
+            });
 }
 
 ServerConnectDialog::~ServerConnectDialog() = default;

@@ -13,6 +13,9 @@ class ServerConnectDialog : public wxDialog
 public:
     static constexpr const char* kDefaultHostName = "127.0.0.1";
     static constexpr const char* kDefaultPortNumber = "13500";
+    // The dialog's size, where the system's controls fit in it; otherwise it is as large as they
+    // need.
+    static inline const wxSize kDesignedSize{324, 295};
 
     explicit ServerConnectDialog(const wxString& title);
     ~ServerConnectDialog() override;
@@ -27,7 +30,9 @@ public:
     wxTextCtrl* GetPasswordField() const { return m_password; }
 
 private:
+    wxSize DialogSize() const;
     void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
 
     std::unique_ptr<wxBitmap> m_logo;
     wxTextCtrl* m_hostName = nullptr;

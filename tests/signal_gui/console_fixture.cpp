@@ -79,6 +79,8 @@ int ExpectConnectionLost::Invoke(wxDialog* dialog) const
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", box->GetTitle());
     EXPECT_TRUE(box->GetMessageDialogStyle() & wxICON_INFORMATION);
     EXPECT_TRUE(box->GetMessageDialogStyle() & wxOK);
+    // While a box is up, its own event loop handles what is queued.
+    Flush();
     return wxID_OK;
 }
 
@@ -120,6 +122,12 @@ bool ConsoleTest::ConnectTo(const wxString& host, const wxString& port, const wx
     wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
                   ExpectConnectDialog::Ok(host, port, password));
     return loggedIn;
+}
+
+bool ConsoleTest::ActivateForKeys(wxTopLevelWindow* window)
+{
+    window->Raise();
+    return WaitFor([&] { return window->IsActive(); });
 }
 
 void ConsoleTest::TypeCommand(const wxString& text)

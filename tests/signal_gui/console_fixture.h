@@ -84,6 +84,10 @@ protected:
         return ConnectTo("127.0.0.1", server.PortText(), password);
     }
 
+    // Brings window to the front and waits until it has the keyboard, so that real key presses
+    // (wxUIActionSimulator) reach it.
+    static bool ActivateForKeys(wxTopLevelWindow* window);
+
     // Types text into the command entry and presses Enter.
     void TypeCommand(const wxString& text);
     void ClickExecute();

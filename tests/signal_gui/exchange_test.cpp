@@ -120,3 +120,35 @@ TEST_F(ExchangeTest, DisconnectEmptiesTheConsoleAndSendsNothing)
 
     wxTEST_DIALOG(m_app->EnsureConnected(), ExpectConnectDialog::Cancel().ShowingDefaults());
 }
+
+TEST_F(ExchangeTest, EmptyMessagesLeaveTheNewestLineInView)
+{
+    LogIn();
+    for (int i = 0; i < 40; ++i)
+        m_server->SendMessage(TestServer::NumberedMessage(i, 20));
+    m_server->SendMessage("newest|");
+    ASSERT_TRUE(WaitForConsoleEnding("newest|"));
+    // The toolkit scrolls to the end once the text is laid out.
+    auto scrolledToEnd = [&]
+    {
+        const int position = Console()->GetScrollPos(wxVERTICAL);
+        return position > 0 && position + Console()->GetScrollThumb(wxVERTICAL) >=
+                                   Console()->GetScrollRange(wxVERTICAL);
+    };
+    ASSERT_TRUE(WaitFor(scrolledToEnd));
+
+    int received = 0;
+    m_app->Bind(wxEVT_SOCKET,
+                [&](wxSocketEvent& event)
+                {
+                    ++received;
+                    event.Skip();
+                });
+    for (int i = 0; i < 6; ++i)
+        m_server->SendMessage("");
+    m_server->SendMessage(std::string("\0hidden", 7));
+    ASSERT_TRUE(WaitFor([&] { return received >= 7; }));
+    Flush();
+    EXPECT_TRUE(ConsoleText().EndsWith("38;................\n39;................\nnewest|"));
+    EXPECT_TRUE(scrolledToEnd());
+}

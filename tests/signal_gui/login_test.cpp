@@ -1,5 +1,9 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <wx/stopwatch.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
 using LoginTest = ConsoleTest;
 
 TEST_F(LoginTest, SuccessLogsInAndTheProgressDialogGoesAwayByItself)
@@ -46,8 +50,6 @@ TEST_F(LoginTest, RefusedConnectionShowsWhyAndCancelEndsTheLoop)
                   ExpectConnectDialog::Cancel().Showing("127.0.0.1", port, "pw"));
     EXPECT_FALSE(loggedIn);
     EXPECT_FALSE(m_app->GetSocket());
-    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
-    EXPECT_TRUE(m_frame->IsEnabled());
 }
 
 TEST_F(LoginTest, UnusableHostOrPortIsAFailedConnectionNotOneElsewhere)
@@ -113,4 +115,69 @@ TEST_F(LoginTest, ServerClosingInsteadOfReplyingEndsUpAsALostConnection)
         ExpectConnectionLost());
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
     EXPECT_TRUE(m_frame->IsEnabled());
+}
+
+TEST_F(LoginTest, CommandEntryHasTheKeyboardWheneverTheConsoleBecomesUsable)
+{
+    // The progress dialog disables the window, which loses its focused control: after each login
+    // the operator types at once, without clicking anywhere, and the server receives it.
+    TestServer server;
+    auto typeAndCheck = [&](const char* command, std::size_t received)
+    {
+        ASSERT_TRUE(WaitFor([&] { return m_frame->IsActive(); })) << command;
+        wxUIActionSimulator keyboard;
+        keyboard.Text(command);
+        keyboard.Char(WXK_RETURN);
+        ASSERT_TRUE(WaitForReceived(server, received)) << command;
+        EXPECT_EQ(command, server.Received().back());
+    };
+    ASSERT_TRUE(ConnectTo(server));
+    typeAndCheck("status", 2);
+
+    // The same after "Discconect" (and after "Connection lost.": the next login gives the focus).
+    ClickDisconnect();
+    ASSERT_TRUE(ConnectTo(server));
+    typeAndCheck("after disconnect", 4);
+}
+
+TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverTheCancelButton)
+{
+    // The wait is shortened here; the program waits RemoteAdminTool::kServerWaitMs.
+    m_app->SetServerWaitMs(300);
+    ServerScript silent;
+    silent.login = ServerScript::Login::Silent;
+    TestServer silentServer(silent);
+    ServerScript trickle;
+    trickle.login = ServerScript::Login::Trickle;
+    TestServer tricklingServer(trickle);
+
+    // Cancel is pressed on the progress dialog while the console waits for the reply: the attempt
+    // goes on, and its outcome is shown all the same.
+    int cancelled = 0;
+    wxTimer press;
+    press.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   LoginProgressDialog* progress = m_app->GetProgressDialog();
+                   if (!m_app->IsExchanging() || !progress || progress->WasCancelled() ||
+                       progress->GetMessage() != "Connection succeeded.")
+                       return;
+                   ++cancelled;
+                   ClickButton(wxDynamicCast(progress->FindWindow(wxID_CANCEL), wxButton));
+               });
+    press.Start(20);
+    bool loggedIn = true;
+    wxStopWatch watch;
+    wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("127.0.0.1", silentServer.PortText(), "secret"),
+                  ExpectProgressClosed("Connection failed."),
+                  ExpectConnectDialog::Ok("127.0.0.1", tricklingServer.PortText(), "secret"),
+                  ExpectProgressClosed("Connection failed."), ExpectConnectDialog::Cancel());
+    press.Stop();
+    // Each attempt waited the whole wait, and no longer.
+    EXPECT_GE(watch.Time(), 600);
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_EQ(2, cancelled); // once during each login
+    EXPECT_FALSE(loggedIn);
+    EXPECT_FALSE(m_app->GetSocket());
 }

@@ -50,6 +50,19 @@ TEST_F(MainLoopTest, ConnectDialogComesBackAfterALossAndCancelEndsTheProgram)
     EXPECT_EQ(0, exitCode);
 }
 
+TEST_F(MainLoopTest, ServerClosingRightAfterSuccessGivesOneLossBoxThenTheDialog)
+{
+    // The loss is told both by the check after the login and by the notification.
+    ServerScript script;
+    script.closeAfterLogin = true;
+    TestServer server(script);
+    int exitCode = -1;
+    wxTEST_DIALOG(exitCode = m_app->OnRun(),
+                  ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret"),
+                  ExpectConnectionLost(), ExpectConnectDialog::Cancel().ShowingDefaults());
+    EXPECT_EQ(0, exitCode);
+}
+
 TEST_F(MainLoopTest, ConnectDialogComesBackAfterDisconnect)
 {
     TestServer server;

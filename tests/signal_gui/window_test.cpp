@@ -10,7 +10,10 @@ TEST_F(WindowTest, ConsoleWindowAsStarted)
     EXPECT_TRUE(m_frame->IsShown());
     EXPECT_EQ(m_frame, m_app->GetTopWindow());
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
-    EXPECT_EQ(wxSize(600, 350), m_frame->GetSize());
+    // A window manager frames the window some time after it is shown, and only then is the size
+    // final.
+    EXPECT_TRUE(WaitFor([&] { return m_frame->GetSize() == wxSize(600, 350); }))
+        << m_frame->GetSize().x << " x " << m_frame->GetSize().y;
     EXPECT_EQ(wxSize(300, 200), m_frame->GetMinSize());
     EXPECT_FALSE(m_frame->GetMenuBar());
     EXPECT_FALSE(m_frame->GetStatusBar());
@@ -66,8 +69,25 @@ TEST_F(WindowTest, ConnectDialogAsBuilt)
     ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", dialog.GetTitle());
     EXPECT_EQ(nullptr, dialog.GetParent());
-    EXPECT_EQ(wxSize(324, 295), dialog.GetSize());
     EXPECT_FALSE(dialog.HasFlag(wxRESIZE_BORDER));
+
+    // On screen, framed by the window manager, every control lies wholly inside the client area
+    // at no less than its natural size; the dialog is 324 x 295 or as much larger as they need.
+    dialog.Show();
+    ASSERT_TRUE(ActivateForKeys(&dialog));
+    Flush();
+    EXPECT_GE(dialog.GetSize().x, 324);
+    EXPECT_GE(dialog.GetSize().y, 295);
+    const wxRect client(dialog.GetClientSize());
+    for (wxWindow* control : dialog.GetChildren())
+    {
+        const wxRect rect = control->GetRect();
+        const wxSize natural = control->GetBestSize();
+        EXPECT_TRUE(client.Contains(rect)) << control->GetLabel();
+        EXPECT_GE(rect.width, natural.x) << control->GetLabel();
+        EXPECT_GE(rect.height, natural.y) << control->GetLabel();
+    }
+    dialog.Hide();
     EXPECT_EQ("127.0.0.1", dialog.GetHostName());
     EXPECT_EQ("13500", dialog.GetPortNumber());
     EXPECT_EQ("", dialog.GetPassword());
@@ -96,7 +116,8 @@ TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
                         event.Skip();
                     });
         dialog.Show();
-        ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+        // Keys reach the dialog once the window manager has given it the keyboard.
+        ASSERT_TRUE(ActivateForKeys(&dialog));
         dialog.GetPortNumberField()->SetFocus();
         ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == dialog.GetPortNumberField(); }));
         wxUIActionSimulator simulator;

@@ -1,22 +1,25 @@
 // The stand-in server as a program, for the benchmark: every connection that logs in (any
-// password) gets COUNT messages of SIZE bytes at once; the program ends after CONNECTIONS
-// connections have ended, or after five minutes.
+// password) gets COUNT messages of SIZE bytes at once, each ending in a line break unless
+// "nobreak" is given; the program ends after CONNECTIONS connections have ended, or after five
+// minutes.
 //
-//   signal_test_server COUNT SIZE CONNECTIONS      (prints "port N" when listening)
+//   signal_test_server COUNT SIZE CONNECTIONS [nobreak]     (prints "port N" when listening)
 
 #include "tests/signal_server/test_server.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <wx/init.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
 int main(int argc, char** argv)
 {
-    if (argc != 4)
+    const bool noBreak = argc == 5 && std::string(argv[4]) == "nobreak";
+    if (argc != 4 && !noBreak)
     {
-        std::fprintf(stderr, "usage: %s COUNT SIZE CONNECTIONS\n", argv[0]);
+        std::fprintf(stderr, "usage: %s COUNT SIZE CONNECTIONS [nobreak]\n", argv[0]);
         return 2;
     }
     wxInitializer toolkit;
@@ -27,6 +30,7 @@ int main(int argc, char** argv)
     script.loginReply = "SUCCESS";
     script.floodCount = std::atoi(argv[1]);
     script.floodSize = static_cast<std::size_t>(std::atol(argv[2]));
+    script.lineBreaks = !noBreak;
     const int connections = std::atoi(argv[3]);
 
     TestServer server(script);

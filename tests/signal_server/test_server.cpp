@@ -1,5 +1,6 @@
 #include "tests/signal_server/test_server.h"
 
+#include <chrono>
 #include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -106,9 +107,16 @@ void TestServer::Serve(wxSocketBase& client)
         break;
     case ServerScript::Login::Silent:
         break;
+    case ServerScript::Login::Trickle:
+        WriteAll(client, "\xad\xde\xed\xfe\x00\x00\x01\x00", 8);
+        while (!m_stop && WriteAll(client, "x", 1))
+            std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+        return;
     case ServerScript::Login::Close:
         return;
     }
+    if (m_script.closeAfterLogin)
+        return;
     m_clientConnected = true;
     if (m_script.floodCount > 0 && !WriteMessages(client, m_script.floodCount, m_script.floodSize))
         return;
@@ -175,7 +183,7 @@ bool TestServer::WriteMessages(wxSocketBase& client, int count, std::size_t size
 {
     for (int i = 0; i < count && !m_stop; ++i)
     {
-        const std::string payload = NumberedMessage(i, size);
+        const std::string payload = NumberedMessage(i, size, m_script.lineBreaks);
         client.WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
         if (client.Error())
             return false;
@@ -205,13 +213,13 @@ bool TestServer::ActionsDone() const
     return m_actions.empty() && m_actionsRunning == 0;
 }
 
-std::string TestServer::NumberedMessage(int i, std::size_t size)
+std::string TestServer::NumberedMessage(int i, std::size_t size, bool lineBreak)
 {
     std::string text = std::to_string(i) + ";";
     if (size == 0)
         return {};
     text.resize(size - 1, '.');
-    return text + "\n";
+    return text + (lineBreak ? "\n" : ".");
 }
 
 std::string TestServer::Frame(const std::string& payload)

@@ -24,12 +24,15 @@ struct ServerScript
         CheckPassword, // "SUCCESS" for the accepted password, "INVPASS" for any other
         Reply,         // always loginReply
         Silent,        // no reply; the connection stays open
+        Trickle,       // a reply that never ends: a header promising much, then a byte at a time
         Close          // the connection is closed instead of a reply
     };
     Login login = Login::CheckPassword;
     std::string password = "secret";
     std::string loginReply;
-    bool echoCommands = false; // each command is sent back as one message
+    bool closeAfterLogin = false; // the connection is closed right after the login reply
+    bool echoCommands = false;    // each command is sent back as one message
+    bool lineBreaks = true;       // whether NumberedMessage ends in a line break
     // Right after a successful login: floodCount messages of floodSize bytes (NumberedMessage),
     // as fast as the connection takes them.
     int floodCount = 0;
@@ -66,8 +69,9 @@ public:
     // True when every queued action has been carried out.
     bool ActionsDone() const;
 
-    // A line of size bytes: the number i, dots, and a line break as its last byte.
-    static std::string NumberedMessage(int i, std::size_t size);
+    // A line of size bytes: the number i, dots, and a line break as its last byte (a dot when
+    // lineBreak is false).
+    static std::string NumberedMessage(int i, std::size_t size, bool lineBreak = true);
     // The header and trailer the toolkit writes around a payload.
     static std::string Frame(const std::string& payload);
 
