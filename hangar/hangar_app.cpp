@@ -1,9 +1,9 @@
 #include "hangar/hangar_app.h"
 
+#include "common/window_position.h"
 #include "hangar/hangar_frame.h"
 
 #include <algorithm>
-#include <memory>
 #include <wx/sizer.h>
 
 namespace
@@ -14,26 +14,6 @@ wxSize MainWindowSize(const HangarFrame* frame)
 {
     const wxSize needed = frame->ClientToWindowSize(frame->GetSizer()->GetMinSize());
     return wxSize(std::max(450, needed.x), std::max(600, needed.y));
-}
-
-// Under a window manager the toolkit maps a new window only once the manager has told it the size
-// of its decorations, and the position asked for before that is lost on the way: the window opens
-// wherever the manager puts it. Asking for the same position again when the window is shown puts
-// it there (a move to the same place would be ignored, hence the step aside first).
-void KeepPositionWhenShown(wxTopLevelWindow* window)
-{
-    const wxPoint wanted = window->GetPosition();
-    auto done = std::make_shared<bool>(false);
-    window->Bind(wxEVT_SHOW,
-                 [window, wanted, done](wxShowEvent& event)
-                 {
-                     event.Skip();
-                     if (*done || !event.IsShown())
-                         return;
-                     *done = true;
-                     window->Move(wanted.x + 1, wanted.y);
-                     window->Move(wanted);
-                 });
 }
 } // namespace
 

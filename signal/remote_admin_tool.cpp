@@ -1,5 +1,7 @@
 #include "signal/remote_admin_tool.h"
 
+#include "common/window_position.h"
+
 #include "signal/core/console_texts.h"
 #include "signal/core/message_codec.h"
 #include "signal/login_progress_dialog.h"
@@ -66,6 +68,7 @@ void RemoteAdminTool::SetUpMainWindow()
     m_frame->SetMinSize(wxSize(300, 200));
     m_frame->SetTitle(kServerName);
     m_frame->Centre(wxBOTH);
+    KeepPositionWhenShown(m_frame);
     m_frame->Show(true);
     SetTopWindow(m_frame);
 }

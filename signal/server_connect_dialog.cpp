@@ -1,5 +1,6 @@
 #include "signal/server_connect_dialog.h"
 
+#include "common/window_position.h"
 #include "resources/images.h"
 
 #include <algorithm>
@@ -49,6 +50,7 @@ ServerConnectDialog::ServerConnectDialog(const wxString& title)
 
     SetSize(DialogSize());
     Centre(wxBOTH);
+    KeepPositionWhenShown(this);
     m_hostName->SetFocus();
     Bind(wxEVT_PAINT, &ServerConnectDialog::OnPaint, this, GetId());
     Bind(wxEVT_SIZE, &ServerConnectDialog::OnSize, this, GetId());
@@ -72,8 +74,12 @@ void ServerConnectDialog::OnSize(wxSizeEvent& event)
         CallAfter(
             [this, needed]
             {
-                SetClientSize(wxSize(std::max(GetClientSize().x, needed.x),
-                                     std::max(GetClientSize().y, needed.y)));
+                // The designed size is read again here, with the frame's real size: a size event
+                // can report a placeholder size of a few pixels while the window manager frames
+                // the dialog.
+                const wxSize designed = WindowToClientSize(kDesignedSize);
+                SetClientSize(
+                    wxSize(std::max(designed.x, needed.x), std::max(designed.y, needed.y)));
             });
 }
 
