@@ -21,11 +21,26 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/wine-prefix-XXXXXX") || exit 1
 export WINEPREFIX="$run/prefix"
-# Ends every Wine process of the prefix and its wineserver, then removes the folder.
-trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$run"' EXIT
+# The wineserver's socket folder goes under TMPDIR: keep it, and all else temporary, in the run.
+export TMPDIR="$run/tmp"
+
+# Ends the prefix's wineserver and every Wine process of the prefix (one that was still starting
+# when the server went away can outlive it), then removes the folder.
+end_run() {
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    for environ in /proc/[0-9]*/environ; do
+        if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            pid=${environ#/proc/}
+            kill -KILL "${pid%/environ}" 2>/dev/null
+        fi
+    done
+    rm -rf "$run"
+}
+trap end_run EXIT
 trap 'exit 1' INT TERM
 
-mkdir "$run/home"
+mkdir "$run/home" "$TMPDIR"
 if ! HOME="$run/home" wineboot -i >"$run/wineboot.log" 2>&1; then
     echo "with-wine-prefix: wineboot failed:" >&2
     cat "$run/wineboot.log" >&2
