@@ -3,13 +3,16 @@
 # Both install the Debian packages they need first.
 # Also:         make package      builds the Debian package (.deb) in the build folder
 #               make screenshots  retakes the pictures of the windows in docs/screenshots
+#               make windows-toolchain  prepares the Windows cross build and runs its smoke test
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WINDOWS_TOOLCHAIN_BUILD ?= build-windows-toolchain
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run run-signal test test-asan package screenshots clean
+.PHONY: all deps configure build run run-signal test test-asan package screenshots \
+	windows-toolchain clean
 
 all: build
 
@@ -44,5 +47,16 @@ package: build
 screenshots: build
 	sh scripts/screenshots.sh $(BUILD) docs/screenshots
 
+# The Windows toolchain: mingw-w64, Wine and wxWidgets for MSW, built once into a cache folder
+# outside the repository (scripts/build-wx-msw.sh), proved by the smoke test in tests/windows.
+windows-toolchain:
+	@sh scripts/install-windows-deps.sh
+	root=$$(sh scripts/build-wx-msw.sh) && \
+	cmake -S tests/windows -B $(WINDOWS_TOOLCHAIN_BUILD) \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DWX_MSW_ROOT="$$root"
+	cmake --build $(WINDOWS_TOOLCHAIN_BUILD) -j $(JOBS)
+	cd $(WINDOWS_TOOLCHAIN_BUILD) && \
+		sh $(CURDIR)/tests/support/with-wine-prefix.sh ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_TOOLCHAIN_BUILD)
