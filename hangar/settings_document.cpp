@@ -180,6 +180,9 @@ void HangarFrame::LoadSettings()
 
     ReadSettingsConfig();
     SetDefaultsOnEveryPage();
+    // A file's cached login comes from that file alone: one without the key has none, rather
+    // than the login of the file loaded before it.
+    m_basicTab->m_encryptedLogin->ChangeValue(wxEmptyString);
     InstallConfig();
     for (const SettingsSection* section : m_sections)
     {

@@ -175,7 +175,8 @@ TEST_F(SettingsFileTest, TheLoadRulesFollowTheCachedLoginAndThePrivatePassword)
     ASSERT_TRUE(WriteFileBytes(cached, "[DedicatedServer.DedicatedServer]\nEncryptedLogin=abc\n"
                                        "PrivatePassword=members\n"));
     ASSERT_TRUE(WriteFileBytes(plain, "[DedicatedServer.DedicatedServer]\nEncryptedLogin=\n"));
-    ASSERT_TRUE(WriteFileBytes(silent, "[DedicatedServer.DedicatedServer]\nGameName=x\n"));
+    ASSERT_TRUE(WriteFileBytes(silent, "[DedicatedServer.DedicatedServer]\nUsername=bob\n"
+                                       "Password=secret\nRotationList=Kestrel\n"));
     StartLauncher();
     BasicTab* basic = Basic();
     EXPECT_FALSE(basic->m_useCached->IsEnabled()); // no settings file at start
@@ -189,12 +190,17 @@ TEST_F(SettingsFileTest, TheLoadRulesFollowTheCachedLoginAndThePrivatePassword)
     EXPECT_TRUE(basic->m_privateEnabled->GetValue());
     EXPECT_TRUE(basic->m_privatePassword->IsEnabled());
 
-    // A file without the key keeps the hidden login of the file before: still cached.
+    // A file without the key has no cached login, whatever the file before held; its own
+    // login is shown and saved back.
     Open(silent);
-    EXPECT_EQ("abc", basic->m_encryptedLogin->GetValue());
-    EXPECT_TRUE(basic->m_useCached->GetValue());
+    EXPECT_EQ("", basic->m_encryptedLogin->GetValue());
+    EXPECT_FALSE(basic->m_useCached->GetValue());
     EXPECT_FALSE(basic->m_privateEnabled->GetValue());
     EXPECT_FALSE(basic->m_privatePassword->IsEnabled());
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ("bob", StoredValue(silent, "Username"));
+    EXPECT_EQ("secret", StoredValue(silent, "Password"));
+    EXPECT_EQ("", StoredValue(silent, "EncryptedLogin"));
 
     Open(plain);
     EXPECT_FALSE(basic->m_useCached->GetValue());
