@@ -192,7 +192,7 @@ void HangarFrame::LoadSettings()
     }
 
     m_basicTab->ApplyLoadRules();
-    if (!IsPunkBusterInstalled())
+    if (!IsPunkBusterInstalled(m_startDir))
         m_advancedTab->m_punkBuster->SetValue(false);
     m_miscTab->SyncKillerTimeField();
     m_mapRotationTab->UpdateButtons();

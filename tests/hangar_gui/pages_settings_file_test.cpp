@@ -63,13 +63,6 @@ protected:
         StartLauncher();
         ASSERT_FALSE(m_frame->IsModified());
     }
-
-    // The PunkBuster program beside the settings folder, where Save As and Open move the
-    // working directory.
-    void InstallPunkBusterBesideTheSettingsFolder() const
-    {
-        ASSERT_TRUE(WriteFileBytes(SettingsFolder() + "/../TROVGame/pb/PnkBstrA.exe", "MZ"));
-    }
 };
 } // namespace
 
@@ -120,7 +113,6 @@ TEST_F(PagesFileTest, TheFileHoldsEveryRegisteredKeyAndMaxPlayersCapWithTheirEnc
 TEST_F(PagesFileTest, EveryControlOfEveryPageChangedSurvivesASaveAndALoad)
 {
     InstallPunkBuster();
-    InstallPunkBusterBesideTheSettingsFolder();
     StartLauncher();
     const auto defaults = SectionValues(m_frame);
     for (const auto& entry : m_frame->GetSection().m_controls)
@@ -168,25 +160,20 @@ TEST_F(PagesFileTest, PunkBusterLoadedValueStandsWithTheProgram)
     EXPECT_TRUE(Advanced()->m_punkBuster->IsEnabled());
 }
 
-TEST_F(PagesFileTest, OpenFromAFolderWithoutTheProgramBesideItClearsTheLoadedValue)
+TEST_F(PagesFileTest, PunkBusterIsLookedForBesideTheStartFolderAfterTheDialogsMovedAway)
 {
     InstallPunkBuster();
     StartWith("PunkBuster=True\n");
-    wxCheckBox* box = Advanced()->m_punkBuster;
-    ASSERT_TRUE(box->GetValue());
-
+    FillRequired();
     const wxString elsewhere = Home() + "/elsewhere/config/other.ini";
-    ASSERT_TRUE(WriteFileBytes(elsewhere, (kGroupHeader + "\nPunkBuster=True\n").ToStdString()));
+    ASSERT_TRUE(WriteFileBytes(elsewhere, ""));
+    SaveAs(elsewhere); // the working directory follows, with no program beside it
     Open(elsewhere);
-    EXPECT_FALSE(box->GetValue());
-    EXPECT_FALSE(box->IsEnabled());
-
-    // From a folder with the program beside it the loaded value stands again; the box stays
-    // disabled.
-    InstallPunkBusterBesideTheSettingsFolder();
-    Open(DefaultSettingsPath());
+    wxCheckBox* box = Advanced()->m_punkBuster;
     EXPECT_TRUE(box->GetValue());
-    EXPECT_FALSE(box->IsEnabled());
+    EXPECT_TRUE(box->IsEnabled());
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ("True", StoredValue(elsewhere, "PunkBuster").value_or("<missing>"));
 }
 
 TEST_F(PagesFileTest, AfterALoadTheKillerTimeFieldFollowsTheBox)

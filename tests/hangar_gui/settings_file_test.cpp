@@ -227,7 +227,7 @@ TEST_F(SettingsFileTest, OpenAndSaveAsMoveTheWorkingDirectoryToTheChosenFolder)
     EXPECT_EQ(second, wxGetCwd());
     EXPECT_EQ("b.ini", StatusText());
 
-    // With no "../TROVGame/pb/PnkBstrA.exe" beside the new folder, a load clears PunkBuster.
+    // PunkBuster is looked for beside the start folder, which has none: a load clears it.
     EXPECT_FALSE(m_frame->GetAdvancedTab()->m_punkBuster->GetValue());
 }
 
