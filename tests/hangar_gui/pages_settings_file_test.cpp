@@ -176,6 +176,23 @@ TEST_F(PagesFileTest, PunkBusterIsLookedForBesideTheStartFolderAfterTheDialogsMo
     EXPECT_EQ("True", StoredValue(elsewhere, "PunkBuster").value_or("<missing>"));
 }
 
+TEST_F(PagesFileTest, LoadedValuesLongerThanTheirLimitsAreKeptWholeButCannotGrow)
+{
+    const std::string password(100, 'p');
+    const std::string name(40, 'n');
+    StartWith("RemotePassword=" + password + "\nGameName=" + name +
+              "\nUsername=op\nPassword=pw\nRotationList=Kestrel\n");
+    wxTextCtrl* gameName = Basic()->m_gameName;
+    EXPECT_EQ(password, Misc()->m_remotePassword->GetValue());
+    EXPECT_EQ(name, gameName->GetValue());
+    EXPECT_FALSE(TypeChar(gameName, 'x')); // typing still stops at the limit
+    gameName->Remove(0, 1);                // and shortening cuts nothing more
+    EXPECT_EQ(name.substr(1), gameName->GetValue());
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ(password, StoredValue(DefaultSettingsPath(), "RemotePassword").value_or(""));
+    EXPECT_EQ(name.substr(1), StoredValue(DefaultSettingsPath(), "GameName").value_or(""));
+}
+
 TEST_F(PagesFileTest, AfterALoadTheKillerTimeFieldFollowsTheBox)
 {
     StartWith("ShowWhoKilledMe=False\nShowWhoKilledMeTime=\n");
