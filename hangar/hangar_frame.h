@@ -66,6 +66,7 @@ private:
     void OnClose(wxCloseEvent& event);
 
     // The settings document's own steps.
+    bool ValidateNumberFields();
     void ReadSettingsConfig();
     void InstallConfig();
     void SetDefaultsOnEveryPage();

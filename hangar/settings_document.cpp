@@ -102,7 +102,8 @@ bool HangarFrame::ValidateSettings()
 
 bool HangarFrame::SaveSettings()
 {
-    if (!ValidateSettings())
+    // The required fields first, with the message and order they always had; then the numbers.
+    if (!ValidateSettings() || !ValidateNumberFields())
         return false;
     if (m_filePath.empty())
         return SaveSettingsAs(); // an untitled document has no file to write yet
@@ -142,7 +143,7 @@ bool HangarFrame::SaveSettings()
 
 bool HangarFrame::SaveSettingsAs()
 {
-    if (!ValidateSettings())
+    if (!ValidateSettings() || !ValidateNumberFields())
         return false;
 
     const wxFileName proposed = ProposedFile(m_filePath);

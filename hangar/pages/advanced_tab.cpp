@@ -85,6 +85,7 @@ void AdvancedTab::CreateRightColumn(wxSizer* pageSizer)
     wxSizer* grid = CreateFieldGrid();
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(54));
     m_invincibility = AddNumberRow(group, grid, AdvancedId::Invincibility, 56, 1, 60);
+    static_cast<RangeValidator*>(m_invincibility->GetValidator())->AcceptAsFinished("0");
 
     grid = CreateFieldGrid();
     group = CreateGroupBox(column, columnSizer, grid, LoadResString(88));

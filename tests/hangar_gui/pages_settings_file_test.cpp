@@ -193,6 +193,36 @@ TEST_F(PagesFileTest, LoadedValuesLongerThanTheirLimitsAreKeptWholeButCannotGrow
     EXPECT_EQ(name.substr(1), StoredValue(DefaultSettingsPath(), "GameName").value_or(""));
 }
 
+TEST_F(PagesFileTest, ANumberOutOfRangeStopsSaveClosePromptAndLaunchAtThatField)
+{
+    StartWith("Username=op\nPassword=pw\nRotationList=Kestrel\n");
+    const std::string before = ReadFileBytes(DefaultSettingsPath());
+    Misc()->m_remotePort->SetValue("");       // emptied by deleting
+    Basic()->m_maxPlayers->SetValue("99999"); // pasted
+    Basic()->m_rounds->SetValue("0");
+    Advanced()->m_spawnPreDelayAxis->SetValue("3600"); // in range; Invincibility keeps its "0"
+    const auto expectStoppedAt =
+        [this](wxTextCtrl* field, int page, const ShownMessage& shown, const char* message)
+    {
+        EXPECT_EQ(message, shown.m_message);
+        EXPECT_EQ(page, m_frame->GetNotebook()->GetSelection());
+        EXPECT_TRUE(WaitFor([field] { return wxWindow::FindFocus() == field; }));
+        field->SetValue("12");
+    };
+    ShownMessage shown;
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_OK, &shown));
+    expectStoppedAt(Basic()->m_rounds, 0, shown, "value is too small"); // page, then field order
+    bool closed = true;
+    wxTEST_DIALOG(closed = CloseByUser(), ExpectMessageBox(wxID_YES),
+                  ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_FALSE(closed);
+    expectStoppedAt(Basic()->m_maxPlayers, 0, shown, "value is too big");
+    wxTEST_DIALOG(ClickButton(FindButton(FrameId::Launch)), ExpectMessageBox(wxID_OK, &shown));
+    expectStoppedAt(Misc()->m_remotePort, 2, shown, "value is too small");
+    EXPECT_EQ(before, ReadFileBytes(DefaultSettingsPath()));
+    EXPECT_TRUE(m_frame->IsModified());
+}
+
 TEST_F(PagesFileTest, AfterALoadTheKillerTimeFieldFollowsTheBox)
 {
     StartWith("ShowWhoKilledMe=False\nShowWhoKilledMeTime=\n");

@@ -100,13 +100,16 @@ TEST_F(SettingsFileTest, RoundsAreStoredAsHalfPlusOne)
     const wxString path = DefaultSettingsPath();
     SaveAs(path);
     const std::pair<const char*, const char*> cases[] = {
-        {"5", "3"}, {"2", "2"}, {"1", "1"}, {"", "1"}, {"99", "50"}};
+        {"5", "3"}, {"2", "2"}, {"1", "1"}, {"99", "50"}};
     for (const auto& [field, stored] : cases)
     {
         Basic()->m_rounds->SetValue(field);
         MenuCommand(FrameId::Save);
         EXPECT_EQ(stored, StoredValue(path, "Rounds")) << "field " << field;
     }
+    Basic()->m_rounds->SetValue(""); // below the range: refused, the file keeps what it had
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_OK));
+    EXPECT_EQ("50", StoredValue(path, "Rounds"));
 }
 
 TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
@@ -136,6 +139,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     ASSERT_EQ(3u, Rotation()->GetCount());
     EXPECT_EQ("", Rotation()->GetString(1));
 
+    Basic()->m_rounds->SetValue("1"); // no number: the save would refuse "yes"
     MenuCommand(FrameId::Save);
     const std::string saved = ReadFileBytes(DefaultSettingsPath());
     for (const char* line :
