@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,6 +31,26 @@ std::string Target(const std::string& path)
     }
     return path;
 }
+
+// While it lives, a file-size limit (RLIMIT_FSIZE) makes a write fail with EFBIG, to be reported
+// like any other failed write, rather than end the program with SIGXFSZ in the middle of a save.
+class FileSizeSignalIgnored
+{
+public:
+    FileSizeSignalIgnored()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGXFSZ, &ignore, &m_previous);
+    }
+    ~FileSizeSignalIgnored() { sigaction(SIGXFSZ, &m_previous, nullptr); }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction m_previous = {};
+};
 
 void SyncFolder(const std::string& folder)
 {
@@ -117,6 +138,7 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes)
         }
     }
 
+    const FileSizeSignalIgnored fileSizeSignalIgnored;
     size_t written = 0;
     while (written < bytes.size())
     {
