@@ -68,6 +68,8 @@ private:
     // The settings document's own steps.
     bool ValidateNumberFields();
     void ReadSettingsConfig();
+    // Loads what was read from m_filePath; a file that could not be read is named in a message.
+    void LoadSettings(SettingsRead read);
     void InstallConfig();
     void SetDefaultsOnEveryPage();
     bool SaveDocument();

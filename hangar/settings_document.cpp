@@ -177,9 +177,15 @@ bool HangarFrame::SaveSettingsAs()
 
 void HangarFrame::LoadSettings()
 {
-    wxLogNull noLog; // an unreadable or missing file loads as defaults, without a message
+    LoadSettings(ReadSettingsFile(m_filePath));
+}
 
-    ReadSettingsConfig();
+void HangarFrame::LoadSettings(SettingsRead read)
+{
+    wxLogNull noLog; // a missing file loads as defaults; the toolkit has nothing to say
+
+    m_config = std::move(read.m_config);
+    m_readError = read.m_readError;
     SetDefaultsOnEveryPage();
     // A file's cached login comes from that file alone: one without the key has none, rather
     // than the login of the file loaded before it.
@@ -200,6 +206,8 @@ void HangarFrame::LoadSettings()
 
     SetStatusText(m_fileName, 1);
     m_modified = false;
+    if (m_readError != 0)
+        ShowError(ReadErrorText(m_filePath, m_readError)); // defaults shown; no save replaces it
 }
 
 void HangarFrame::OnNew(wxCommandEvent& /*event*/)
@@ -223,9 +231,16 @@ void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
     if (!chosen.IsOk())
         return;
     FollowChosenFolder(chosen);
+    // A file that cannot be used is named, and the document stays exactly as it was.
+    SettingsRead read = ReadSettingsFile(chosen.GetFullPath());
+    if (read.m_readError != 0)
+    {
+        ShowError(ReadErrorText(chosen.GetFullPath(), read.m_readError));
+        return;
+    }
     m_fileName = chosen.GetFullName();
     m_filePath = chosen.GetFullPath();
-    LoadSettings();
+    LoadSettings(std::move(read));
 }
 
 void HangarFrame::OnSave(wxCommandEvent& /*event*/)

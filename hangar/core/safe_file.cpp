@@ -60,42 +60,59 @@ void SyncFolder(const std::string& folder)
     fsync(fd); // makes the rename itself durable; the file's own data is already on disk
     close(fd);
 }
+
+// 0 when info describes a regular file the launcher may read, otherwise the reason.
+int ReadableKind(const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    if (static_cast<unsigned long long>(info.st_size) > kMaxReadFileSize)
+        return EFBIG;
+    return 0;
+}
+
+int ReadAll(int fd, std::string* bytes)
+{
+    char buffer[65536];
+    for (;;)
+    {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return 0;
+        if (got < 0 && errno != EINTR)
+            return errno;
+        if (got > 0)
+            bytes->append(buffer, static_cast<size_t>(got));
+        if (bytes->size() > kMaxReadFileSize)
+            return EFBIG; // grew while it was read
+    }
+}
 } // namespace
 
 int ReadWholeFile(const wxString& path, std::string* bytes)
 {
     bytes->clear();
-    // Non-blocking, so that a named pipe picked by mistake cannot hang the program.
-    const int fd = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const std::string native = NativePath(path);
+    // Judged before opening: opening a device can have effects of its own.
+    struct stat info = {};
+    if (stat(native.c_str(), &info) != 0)
+        return errno;
+    if (const int kind = ReadableKind(info))
+        return kind;
+    // Non-blocking, so that a named pipe put there in the meantime cannot hang the program.
+    const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    struct stat info = {};
-    int error = 0;
-    if (fstat(fd, &info) != 0)
-        error = errno;
-    else if (S_ISDIR(info.st_mode))
-        error = EISDIR;
-    else if (!S_ISREG(info.st_mode))
-        error = EINVAL;
-    else
+    int error = fstat(fd, &info) != 0 ? errno : ReadableKind(info);
+    if (error == 0)
     {
         bytes->reserve(static_cast<size_t>(info.st_size));
-        char buffer[65536];
-        for (;;)
-        {
-            const ssize_t got = read(fd, buffer, sizeof buffer);
-            if (got > 0)
-                bytes->append(buffer, static_cast<size_t>(got));
-            else if (got == 0)
-                break;
-            else if (errno != EINTR)
-            {
-                error = errno;
-                bytes->clear();
-                break;
-            }
-        }
+        error = ReadAll(fd, bytes);
     }
+    if (error != 0)
+        bytes->clear();
     close(fd);
     return error;
 }

@@ -158,7 +158,10 @@ SettingsRead ReadSettingsFile(const wxString& path)
     std::string bytes;
     read.m_readError = ReadWholeFile(path, &bytes);
     if (read.m_readError == ENOENT)
+    {
         read.m_readError = 0; // a new file
+        read.m_exists = false;
+    }
     read.m_config = ConfigFromText(read.m_readError ? wxString() : DecodeSettingsText(bytes));
     return read;
 }
@@ -179,9 +182,28 @@ wxString SaveErrorText(const wxString& path, int error)
                             wxSysErrorMsgStr(error));
 }
 
+namespace
+{
+wxString ReadFailureReason(int error)
+{
+    if (error == EINVAL)
+        return "Not a regular file";
+    if (error == EFBIG)
+        return wxString::Format("Larger than %zu MB, too large to be a settings file",
+                                kMaxReadFileSize / (1024 * 1024));
+    return wxSysErrorMsgStr(error);
+}
+} // namespace
+
 wxString UnreadFileText(const wxString& path, int error)
 {
     return wxString::Format("The settings were not saved: the file \"%s\" could not be read (%s), "
                             "and saving would replace content that was never read.",
-                            path, wxSysErrorMsgStr(error));
+                            path, ReadFailureReason(error));
+}
+
+wxString ReadErrorText(const wxString& path, int error)
+{
+    return wxString::Format("The settings could not be read from the file \"%s\": %s.", path,
+                            ReadFailureReason(error));
 }

@@ -33,8 +33,11 @@ struct SettingsRead
 {
     SettingsConfig m_config;
     // 0 when the file was read or does not exist; otherwise the errno that kept it from being
-    // read, and m_config is empty.
+    // read (EISDIR, EINVAL for another kind of file that is not a regular one, EFBIG for one too
+    // large to be a settings file, ELOOP, EACCES ...), and m_config is empty.
     int m_readError = 0;
+    // False when nothing at all is at the path.
+    bool m_exists = true;
 };
 
 // Reads the settings file at path (no message on failure).
@@ -47,3 +50,5 @@ std::string SettingsFileBytes(wxFileConfig& config);
 wxString SaveErrorText(const wxString& path, int error);
 // The message shown when a save would replace a file whose content could not be read.
 wxString UnreadFileText(const wxString& path, int error);
+// The message shown when the file at path cannot be used as a settings file.
+wxString ReadErrorText(const wxString& path, int error);
