@@ -62,7 +62,7 @@ wxString Decode(const std::string& bytes)
     const wxString text = wxString::FromUTF8(bytes.data() + skip, bytes.size() - skip);
     if (!text.empty() || bytes.size() == skip)
         return text;
-    return OneCharPerByte(bytes);
+    return OneCharPerByte(bytes.substr(skip)); // the mark is no text, whatever follows it
 }
 } // namespace
 
