@@ -74,6 +74,7 @@ private:
     void SetDefaultsOnEveryPage();
     bool SaveDocument();
     bool OfferToSaveChanges();
+    bool MayReplaceFile();
     void ShowError(const wxString& message);
 
     SettingsSection m_section;
@@ -95,6 +96,9 @@ private:
     // Why the current settings file could not be read when it was opened (errno), or 0. A save
     // never replaces a file whose content it could not read.
     int m_readError = 0;
+    // What the current settings file held when it was last read or written: a save asks before
+    // replacing a file that something else has changed since.
+    DiskContent m_onDisk;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -114,6 +114,8 @@ bool HangarFrame::SaveSettings()
         ShowError(UnreadFileText(m_filePath, m_readError));
         return false;
     }
+    if (!MayReplaceFile())
+        return false;
 
     // With a cached login the server logs in by EncryptedLogin: the file gets an empty Username
     // and Password, while the fields keep their texts.
@@ -131,11 +133,13 @@ bool HangarFrame::SaveSettings()
     for (const auto& [key, value] : m_fixedEntries)
         m_config->Write(key, value);
 
-    if (const int error = WriteFileAtomically(m_filePath, SettingsFileBytes(*m_config)))
+    const std::string bytes = SettingsFileBytes(*m_config);
+    if (const int error = WriteFileAtomically(m_filePath, bytes))
     {
         ShowError(SaveErrorText(m_filePath, error));
         return false;
     }
+    m_onDisk = ContentOf(bytes);
     SetStatusText(m_fileName, 1);
     m_modified = false;
     return true;
@@ -161,6 +165,7 @@ bool HangarFrame::SaveSettingsAs()
     const wxString previousName = m_fileName;
     const wxString previousPath = m_filePath;
     const int previousReadError = m_readError;
+    const DiskContent previousOnDisk = m_onDisk;
 
     m_fileName = chosen.GetFullName();
     m_filePath = chosen.GetFullPath();
@@ -172,6 +177,7 @@ bool HangarFrame::SaveSettingsAs()
     m_fileName = previousName;
     m_filePath = previousPath;
     m_readError = previousReadError;
+    m_onDisk = previousOnDisk;
     return false;
 }
 
@@ -186,6 +192,7 @@ void HangarFrame::LoadSettings(SettingsRead read)
 
     m_config = std::move(read.m_config);
     m_readError = read.m_readError;
+    m_onDisk = read.m_onDisk;
     SetDefaultsOnEveryPage();
     // A file's cached login comes from that file alone: one without the key has none, rather
     // than the login of the file loaded before it.
@@ -271,6 +278,7 @@ void HangarFrame::ReadSettingsConfig()
     SettingsRead read = ReadSettingsFile(m_filePath);
     m_config = std::move(read.m_config);
     m_readError = read.m_readError;
+    m_onDisk = read.m_onDisk;
 }
 
 void HangarFrame::InstallConfig()
@@ -313,6 +321,17 @@ bool HangarFrame::OfferToSaveChanges()
     default:
         return false;
     }
+}
+
+// Lines added to the file by a text editor or a second launcher since it was read or written would
+// be lost: the user decides.
+bool HangarFrame::MayReplaceFile()
+{
+    if (!ChangedOnDisk(m_filePath, m_onDisk))
+        return true;
+    const wxString question =
+        "The file " + m_fileName + " has changed on disk since it was opened. Overwrite it?";
+    return wxMessageBox(question, LoadResString(1), wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
 }
 
 void HangarFrame::ShowError(const wxString& message)

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <wx/debug.h>
 #include <wx/fileconf.h>
 #include <wx/log.h>
@@ -152,6 +153,24 @@ SettingsConfig ConfigFromText(const wxString& text)
     return config;
 }
 
+DiskContent ContentOf(const std::string& bytes)
+{
+    DiskContent content;
+    content.m_present = true;
+    content.m_size = bytes.size();
+    content.m_hash = std::hash<std::string>{}(bytes);
+    return content;
+}
+
+bool ChangedOnDisk(const wxString& path, const DiskContent& known)
+{
+    std::string bytes;
+    const int error = ReadWholeFile(path, &bytes);
+    if (error == ENOENT)
+        return false;
+    return error != 0 || !(ContentOf(bytes) == known);
+}
+
 SettingsRead ReadSettingsFile(const wxString& path)
 {
     SettingsRead read;
@@ -162,6 +181,8 @@ SettingsRead ReadSettingsFile(const wxString& path)
         read.m_readError = 0; // a new file
         read.m_exists = false;
     }
+    if (read.m_exists && read.m_readError == 0)
+        read.m_onDisk = ContentOf(bytes);
     read.m_config = ConfigFromText(read.m_readError ? wxString() : DecodeSettingsText(bytes));
     return read;
 }
