@@ -1,6 +1,7 @@
 #include "hangar/control_values.h"
 
 #include "hangar/core/value_codec.h"
+#include "hangar/pages/text_limit.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -19,14 +20,14 @@ wxString ListText(const wxListBox* list)
     return JoinStrings(list->GetStrings(), kListSeparator);
 }
 
-// Sets a field's text. A single-line field with a maximum length takes NOTHING of a longer text
-// (the toolkit drops the whole insertion), so such a field gets the longest start of the text
-// that it takes, the way its limit cuts typing: a hand-written name one character too long
-// loses that character, not the whole name.
+// Sets a field's text whole: the pages' limits hold only what the user types or pastes. Only
+// GTK's own bounds remain: a single-line field holds at most 65535 characters and keeps the start
+// of a longer text, and one with the toolkit's maximum length takes NOTHING of a longer text
+// (should one ever be used, it gets the longest start of the text that it takes).
 void SetFieldText(wxTextCtrl* field, const wxString& text)
 {
-    field->SetValue(text);
-    if (field->IsMultiLine() || field->GetValue().length() >= text.length())
+    SetTextWhole(field, text);
+    if (field->IsMultiLine() || field->GetValue().length() >= text.length() || !field->IsEmpty())
         return;
     size_t fits = 0;                // the start of this length is taken
     size_t refused = text.length(); // the start of this length is not
@@ -40,7 +41,7 @@ void SetFieldText(wxTextCtrl* field, const wxString& text)
             refused = middle;
     }
     field->ChangeValue(wxString());
-    field->SetValue(text.Left(fits));
+    SetTextWhole(field, text.Left(fits));
 }
 } // namespace
 

@@ -32,7 +32,7 @@ void HangarFrame::CreateBasicTab()
 
 void HangarFrame::CreateAdvancedTab()
 {
-    m_advancedTab = new AdvancedTab(m_notebook);
+    m_advancedTab = new AdvancedTab(m_notebook, m_startDir);
     m_notebook->AddPage(m_advancedTab, LoadResString(11), false, -1);
 
     AdvancedTab* page = m_advancedTab;

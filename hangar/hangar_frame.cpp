@@ -13,7 +13,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dcclient.h>
-#include <wx/filefn.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
@@ -85,12 +84,16 @@ wxEND_EVENT_TABLE()
     SetStatusText("Untitled", 1);
     m_modified = true;
 
+    // Anything at the default path is this document's file, also one that cannot be used (a
+    // folder, a pipe, a file far too large): the load names it and shows the defaults, and no
+    // save replaces it.
     const wxString defaultPath = GetDefaultSettingsPath();
-    if (wxFileExists(defaultPath))
+    SettingsRead read = ReadSettingsFile(defaultPath);
+    if (read.m_exists)
     {
         m_fileName = kDefaultSettingsFileName;
         m_filePath = defaultPath;
-        LoadSettings();
+        LoadSettings(std::move(read));
     }
     else
     {

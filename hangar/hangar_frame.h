@@ -66,11 +66,15 @@ private:
     void OnClose(wxCloseEvent& event);
 
     // The settings document's own steps.
+    bool ValidateNumberFields();
     void ReadSettingsConfig();
+    // Loads what was read from m_filePath; a file that could not be read is named in a message.
+    void LoadSettings(SettingsRead read);
     void InstallConfig();
     void SetDefaultsOnEveryPage();
     bool SaveDocument();
     bool OfferToSaveChanges();
+    bool MayReplaceFile();
     void ShowError(const wxString& message);
 
     SettingsSection m_section;
@@ -92,6 +96,9 @@ private:
     // Why the current settings file could not be read when it was opened (errno), or 0. A save
     // never replaces a file whose content it could not read.
     int m_readError = 0;
+    // What the current settings file held when it was last read or written: a save asks before
+    // replacing a file that something else has changed since.
+    DiskContent m_onDisk;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -102,7 +102,8 @@ bool HangarFrame::ValidateSettings()
 
 bool HangarFrame::SaveSettings()
 {
-    if (!ValidateSettings())
+    // The required fields first, with the message and order they always had; then the numbers.
+    if (!ValidateSettings() || !ValidateNumberFields())
         return false;
     if (m_filePath.empty())
         return SaveSettingsAs(); // an untitled document has no file to write yet
@@ -113,6 +114,8 @@ bool HangarFrame::SaveSettings()
         ShowError(UnreadFileText(m_filePath, m_readError));
         return false;
     }
+    if (!MayReplaceFile())
+        return false;
 
     // With a cached login the server logs in by EncryptedLogin: the file gets an empty Username
     // and Password, while the fields keep their texts.
@@ -130,11 +133,13 @@ bool HangarFrame::SaveSettings()
     for (const auto& [key, value] : m_fixedEntries)
         m_config->Write(key, value);
 
-    if (const int error = WriteFileAtomically(m_filePath, SettingsFileBytes(*m_config)))
+    const std::string bytes = SettingsFileBytes(*m_config);
+    if (const int error = WriteFileAtomically(m_filePath, bytes))
     {
         ShowError(SaveErrorText(m_filePath, error));
         return false;
     }
+    m_onDisk = ContentOf(bytes);
     SetStatusText(m_fileName, 1);
     m_modified = false;
     return true;
@@ -142,7 +147,7 @@ bool HangarFrame::SaveSettings()
 
 bool HangarFrame::SaveSettingsAs()
 {
-    if (!ValidateSettings())
+    if (!ValidateSettings() || !ValidateNumberFields())
         return false;
 
     const wxFileName proposed = ProposedFile(m_filePath);
@@ -160,6 +165,7 @@ bool HangarFrame::SaveSettingsAs()
     const wxString previousName = m_fileName;
     const wxString previousPath = m_filePath;
     const int previousReadError = m_readError;
+    const DiskContent previousOnDisk = m_onDisk;
 
     m_fileName = chosen.GetFullName();
     m_filePath = chosen.GetFullPath();
@@ -171,15 +177,26 @@ bool HangarFrame::SaveSettingsAs()
     m_fileName = previousName;
     m_filePath = previousPath;
     m_readError = previousReadError;
+    m_onDisk = previousOnDisk;
     return false;
 }
 
 void HangarFrame::LoadSettings()
 {
-    wxLogNull noLog; // an unreadable or missing file loads as defaults, without a message
+    LoadSettings(ReadSettingsFile(m_filePath));
+}
 
-    ReadSettingsConfig();
+void HangarFrame::LoadSettings(SettingsRead read)
+{
+    wxLogNull noLog; // a missing file loads as defaults; the toolkit has nothing to say
+
+    m_config = std::move(read.m_config);
+    m_readError = read.m_readError;
+    m_onDisk = read.m_onDisk;
     SetDefaultsOnEveryPage();
+    // A file's cached login comes from that file alone: one without the key has none, rather
+    // than the login of the file loaded before it.
+    m_basicTab->m_encryptedLogin->ChangeValue(wxEmptyString);
     InstallConfig();
     for (const SettingsSection* section : m_sections)
     {
@@ -189,13 +206,15 @@ void HangarFrame::LoadSettings()
     }
 
     m_basicTab->ApplyLoadRules();
-    if (!IsPunkBusterInstalled())
+    if (!IsPunkBusterInstalled(m_startDir))
         m_advancedTab->m_punkBuster->SetValue(false);
     m_miscTab->SyncKillerTimeField();
     m_mapRotationTab->UpdateButtons();
 
     SetStatusText(m_fileName, 1);
     m_modified = false;
+    if (m_readError != 0)
+        ShowError(ReadErrorText(m_filePath, m_readError)); // defaults shown; no save replaces it
 }
 
 void HangarFrame::OnNew(wxCommandEvent& /*event*/)
@@ -219,9 +238,16 @@ void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
     if (!chosen.IsOk())
         return;
     FollowChosenFolder(chosen);
+    // A file that cannot be used is named, and the document stays exactly as it was.
+    SettingsRead read = ReadSettingsFile(chosen.GetFullPath());
+    if (read.m_readError != 0)
+    {
+        ShowError(ReadErrorText(chosen.GetFullPath(), read.m_readError));
+        return;
+    }
     m_fileName = chosen.GetFullName();
     m_filePath = chosen.GetFullPath();
-    LoadSettings();
+    LoadSettings(std::move(read));
 }
 
 void HangarFrame::OnSave(wxCommandEvent& /*event*/)
@@ -252,6 +278,7 @@ void HangarFrame::ReadSettingsConfig()
     SettingsRead read = ReadSettingsFile(m_filePath);
     m_config = std::move(read.m_config);
     m_readError = read.m_readError;
+    m_onDisk = read.m_onDisk;
 }
 
 void HangarFrame::InstallConfig()
@@ -294,6 +321,17 @@ bool HangarFrame::OfferToSaveChanges()
     default:
         return false;
     }
+}
+
+// Lines added to the file by a text editor or a second launcher since it was read or written would
+// be lost: the user decides.
+bool HangarFrame::MayReplaceFile()
+{
+    if (!ChangedOnDisk(m_filePath, m_onDisk))
+        return true;
+    const wxString question =
+        "The file " + m_fileName + " has changed on disk since it was opened. Overwrite it?";
+    return wxMessageBox(question, LoadResString(1), wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
 }
 
 void HangarFrame::ShowError(const wxString& message)

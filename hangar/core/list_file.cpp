@@ -1,7 +1,10 @@
 #include "hangar/core/list_file.h"
 
+#include "hangar/core/safe_file.h"
+#include "hangar/core/settings_file.h"
+
 #include <algorithm>
-#include <wx/ffile.h>
+#include <cerrno>
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -10,16 +13,6 @@
 
 namespace
 {
-wxString ReadFileText(const wxString& path)
-{
-    wxLogNull noLog;
-    wxFFile file(path, "rb");
-    wxString text;
-    if (file.IsOpened())
-        file.ReadAll(&text, wxConvUTF8);
-    return text;
-}
-
 // The entry name of an ini line: the text before "=", trimmed; the toolkit's escapes undone.
 wxString EntryName(const wxString& line)
 {
@@ -95,34 +88,39 @@ ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wx
     if (!wxDirExists(folder))
         wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL);
 
+    // A list file edited by hand is read as tolerantly as the settings file: with or without a
+    // byte-order mark, UTF-16, or one byte per character; lines the toolkit cannot parse (such as
+    // "=value", or the group's header a second time) are kept as they stand.
     const wxString path = folder + "/" + fileName;
-    const bool existed = wxFileExists(path);
+    std::string bytes;
+    const int readError = ReadWholeFile(path, &bytes);
+    const bool existed = readError != ENOENT;
+    const wxString text = readError == 0 ? DecodeSettingsText(bytes) : wxString();
 
     ListFile list;
-    list.m_config = std::make_unique<wxFileConfig>(
-        wxEmptyString, wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE, wxConvUTF8);
+    list.m_config.reset(ConfigFromText(text).release()); // never written when it goes away
     list.m_config->SetPath("/" + group);
     if (!existed)
     {
+        // The file is written only now, when it is missing; an existing one is never repaired.
         for (const auto& entry : defaults)
             list.m_config->Write(entry.first, entry.second);
-        list.m_config->SetUmask(077);
-        list.m_config->Flush();
+        WriteFileAtomically(path, SettingsFileBytes(*list.m_config)); // readable by its owner
     }
-    // The file is written only now, when it was missing: a write that failed here is not tried
-    // again when the configuration goes away.
-    list.m_config->DisableAutoSave();
 
     wxArrayString enumerated;
     wxString name;
     long cookie = 0;
     for (bool more = list.m_config->GetFirstEntry(name, cookie); more;
          more = list.m_config->GetNextEntry(name, cookie))
-        enumerated.Add(name);
+    {
+        if (!name.empty()) // a hand-written "=value" names nothing to offer
+            enumerated.Add(name);
+    }
 
     std::vector<wxString> fileOrder;
     if (existed)
-        fileOrder = EntryNamesInFileOrder(ReadFileText(path), group);
+        fileOrder = EntryNamesInFileOrder(text, group);
     else
         for (const auto& entry : defaults)
             fileOrder.push_back(entry.first);

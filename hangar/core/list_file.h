@@ -19,9 +19,9 @@ struct ListFile
 };
 
 // Opens the list file `fileName` in `folder`, creating the folder with its parents when missing.
-// When the file does not exist, writes `defaults` in order into `group` and flushes, which creates
-// the file (readable by its owner only); an existing file is never rewritten, and nothing is
-// written when the configuration is destroyed.
+// When the file does not exist, writes `defaults` in order into `group` and creates the file with
+// them (readable by its owner only); an existing file is read with the settings file's decoding and
+// never rewritten, and nothing is written when the configuration is destroyed.
 ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wxString& group,
                       const ListEntries& defaults);
 

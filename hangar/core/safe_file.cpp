@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,6 +32,26 @@ std::string Target(const std::string& path)
     return path;
 }
 
+// While it lives, a file-size limit (RLIMIT_FSIZE) makes a write fail with EFBIG, to be reported
+// like any other failed write, rather than end the program with SIGXFSZ in the middle of a save.
+class FileSizeSignalIgnored
+{
+public:
+    FileSizeSignalIgnored()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGXFSZ, &ignore, &m_previous);
+    }
+    ~FileSizeSignalIgnored() { sigaction(SIGXFSZ, &m_previous, nullptr); }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction m_previous = {};
+};
+
 void SyncFolder(const std::string& folder)
 {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -39,42 +60,59 @@ void SyncFolder(const std::string& folder)
     fsync(fd); // makes the rename itself durable; the file's own data is already on disk
     close(fd);
 }
+
+// 0 when info describes a regular file the launcher may read, otherwise the reason.
+int ReadableKind(const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    if (static_cast<unsigned long long>(info.st_size) > kMaxReadFileSize)
+        return EFBIG;
+    return 0;
+}
+
+int ReadAll(int fd, std::string* bytes)
+{
+    char buffer[65536];
+    for (;;)
+    {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return 0;
+        if (got < 0 && errno != EINTR)
+            return errno;
+        if (got > 0)
+            bytes->append(buffer, static_cast<size_t>(got));
+        if (bytes->size() > kMaxReadFileSize)
+            return EFBIG; // grew while it was read
+    }
+}
 } // namespace
 
 int ReadWholeFile(const wxString& path, std::string* bytes)
 {
     bytes->clear();
-    // Non-blocking, so that a named pipe picked by mistake cannot hang the program.
-    const int fd = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const std::string native = NativePath(path);
+    // Judged before opening: opening a device can have effects of its own.
+    struct stat info = {};
+    if (stat(native.c_str(), &info) != 0)
+        return errno;
+    if (const int kind = ReadableKind(info))
+        return kind;
+    // Non-blocking, so that a named pipe put there in the meantime cannot hang the program.
+    const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    struct stat info = {};
-    int error = 0;
-    if (fstat(fd, &info) != 0)
-        error = errno;
-    else if (S_ISDIR(info.st_mode))
-        error = EISDIR;
-    else if (!S_ISREG(info.st_mode))
-        error = EINVAL;
-    else
+    int error = fstat(fd, &info) != 0 ? errno : ReadableKind(info);
+    if (error == 0)
     {
         bytes->reserve(static_cast<size_t>(info.st_size));
-        char buffer[65536];
-        for (;;)
-        {
-            const ssize_t got = read(fd, buffer, sizeof buffer);
-            if (got > 0)
-                bytes->append(buffer, static_cast<size_t>(got));
-            else if (got == 0)
-                break;
-            else if (errno != EINTR)
-            {
-                error = errno;
-                bytes->clear();
-                break;
-            }
-        }
+        error = ReadAll(fd, bytes);
     }
+    if (error != 0)
+        bytes->clear();
     close(fd);
     return error;
 }
@@ -117,6 +155,7 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes)
         }
     }
 
+    const FileSizeSignalIgnored fileSizeSignalIgnored;
     size_t written = 0;
     while (written < bytes.size())
     {

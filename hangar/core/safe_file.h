@@ -1,12 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <wx/string.h>
 
 // Whole-file reading and crash-safe replacing of the launcher's own files. Both return 0, or the
 // errno of the step that failed (ENOENT for a missing file). Only regular files are read or
-// replaced: a folder gives EISDIR, any other kind of file EINVAL.
+// replaced: a folder gives EISDIR, any other kind of file (a named pipe, a device) EINVAL.
 
+// The largest file the launcher reads, far above any real settings or list file (a few KB).
+constexpr std::size_t kMaxReadFileSize = 64 * 1024 * 1024;
+
+// Reads a regular file of at most kMaxReadFileSize bytes; a larger one gives EFBIG and is not
+// read. Nothing else is opened: a named pipe, a device or a folder is recognised beforehand.
 int ReadWholeFile(const wxString& path, std::string* bytes);
 
 // Replaces the file at path with bytes so that, whatever moment the process or the machine stops,

@@ -4,11 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <wx/debug.h>
-#include <wx/file.h>
 #include <wx/fileconf.h>
-#include <wx/filefn.h>
-#include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/strconv.h>
@@ -65,7 +63,7 @@ wxString Decode(const std::string& bytes)
     const wxString text = wxString::FromUTF8(bytes.data() + skip, bytes.size() - skip);
     if (!text.empty() || bytes.size() == skip)
         return text;
-    return OneCharPerByte(bytes);
+    return OneCharPerByte(bytes.substr(skip)); // the mark is no text, whatever follows it
 }
 } // namespace
 
@@ -76,29 +74,65 @@ wxString DecodeSettingsText(const std::string& bytes)
 
 namespace
 {
-// Parses ini text with the toolkit. Its file reader keeps blank lines and reads in one go, while
-// its stream reader drops blank lines and grows its buffer 1 KB at a time (quadratic where the
-// allocator cannot grow a block in place). So the text goes through a private temporary file
-// (owner only, removed at once); the stream reader is the fallback when none can be made.
-wxFileConfig* ParseText(const wxString& text)
+// The toolkit's stream reader drops empty lines, which its file reader keeps. Each empty line goes
+// through it as this comment, which it keeps as it stands, and comes back empty when the file is
+// written (SettingsFileBytes). A comment of a semicolon and a Unicode noncharacter (U+FDD0) is
+// not met in a file written by hand.
+const std::string kEmptyLine = ";\xEF\xB7\x90";
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// The ini text in UTF-8 with each empty line replaced by kEmptyLine. "\r\n", "\n" and "\r" end a
+// line, as for the toolkit's reader.
+std::string MarkEmptyLines(const wxString& text)
 {
     const wxScopedCharBuffer utf8 = text.utf8_str();
-    wxFile temp;
-    const wxString tempPath =
-        wxFileName::CreateTempFileName(wxFileName::GetTempDir() + "/hangar-settings-", &temp);
-    if (!tempPath.empty())
+    const char* bytes = utf8.data();
+    std::string marked;
+    marked.reserve(utf8.length() + 64);
+    bool lineStart = true;
+    for (size_t i = 0; i < utf8.length(); ++i)
     {
-        const bool written = temp.Write(utf8.data(), utf8.length()) == utf8.length();
-        const bool closed = temp.Close();
-        wxFileConfig* config = nullptr;
-        if (written && closed)
-            config = new wxFileConfig(wxEmptyString, wxEmptyString, tempPath, wxEmptyString,
-                                      wxCONFIG_USE_LOCAL_FILE, wxConvUTF8);
-        wxRemoveFile(tempPath);
-        if (config)
-            return config;
+        const char c = bytes[i];
+        const bool secondHalf = c == '\n' && i > 0 && bytes[i - 1] == '\r';
+        if (IsLineEnd(c) && lineStart && !secondHalf)
+            marked += kEmptyLine;
+        marked += c;
+        lineStart = IsLineEnd(c);
     }
-    wxMemoryInputStream in(utf8.data(), utf8.length());
+    return marked;
+}
+
+std::string UnmarkEmptyLines(const std::string& bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    size_t start = 0;
+    while (start < bytes.size())
+    {
+        const size_t end = bytes.find('\n', start);
+        const size_t length = (end == std::string::npos ? bytes.size() : end) - start;
+        if (bytes.compare(start, length, kEmptyLine) != 0)
+            text.append(bytes, start, length);
+        if (end == std::string::npos)
+            break;
+        text += '\n';
+        start = end + 1;
+    }
+    return text;
+}
+
+// Parses ini text with the toolkit, from memory: no copy of the file (passwords included) is ever
+// written anywhere. The toolkit's stream reader grows its buffer 1 KB at a time: linear with
+// glibc, which grows a large block in place (10 MB in 0.5 to 1.5 s, 64 MB in 4 to 6 s), but
+// quadratic with an allocator that copies (AddressSanitizer's: 10 MB in about 30 s).
+wxFileConfig* ParseText(const wxString& text)
+{
+    const std::string marked = MarkEmptyLines(text);
+    wxMemoryInputStream in(marked.data(), marked.size());
     return new wxFileConfig(in, wxConvUTF8);
 }
 } // namespace
@@ -119,13 +153,36 @@ SettingsConfig ConfigFromText(const wxString& text)
     return config;
 }
 
+DiskContent ContentOf(const std::string& bytes)
+{
+    DiskContent content;
+    content.m_present = true;
+    content.m_size = bytes.size();
+    content.m_hash = std::hash<std::string>{}(bytes);
+    return content;
+}
+
+bool ChangedOnDisk(const wxString& path, const DiskContent& known)
+{
+    std::string bytes;
+    const int error = ReadWholeFile(path, &bytes);
+    if (error == ENOENT)
+        return false;
+    return error != 0 || !(ContentOf(bytes) == known);
+}
+
 SettingsRead ReadSettingsFile(const wxString& path)
 {
     SettingsRead read;
     std::string bytes;
     read.m_readError = ReadWholeFile(path, &bytes);
     if (read.m_readError == ENOENT)
+    {
         read.m_readError = 0; // a new file
+        read.m_exists = false;
+    }
+    if (read.m_exists && read.m_readError == 0)
+        read.m_onDisk = ContentOf(bytes);
     read.m_config = ConfigFromText(read.m_readError ? wxString() : DecodeSettingsText(bytes));
     return read;
 }
@@ -137,7 +194,7 @@ std::string SettingsFileBytes(wxFileConfig& config)
     std::string bytes(out.GetLength(), '\0');
     if (!bytes.empty())
         out.CopyTo(&bytes[0], bytes.size());
-    return bytes;
+    return UnmarkEmptyLines(bytes);
 }
 
 wxString SaveErrorText(const wxString& path, int error)
@@ -146,9 +203,28 @@ wxString SaveErrorText(const wxString& path, int error)
                             wxSysErrorMsgStr(error));
 }
 
+namespace
+{
+wxString ReadFailureReason(int error)
+{
+    if (error == EINVAL)
+        return "Not a regular file";
+    if (error == EFBIG)
+        return wxString::Format("Larger than %zu MB, too large to be a settings file",
+                                kMaxReadFileSize / (1024 * 1024));
+    return wxSysErrorMsgStr(error);
+}
+} // namespace
+
 wxString UnreadFileText(const wxString& path, int error)
 {
     return wxString::Format("The settings were not saved: the file \"%s\" could not be read (%s), "
                             "and saving would replace content that was never read.",
-                            path, wxSysErrorMsgStr(error));
+                            path, ReadFailureReason(error));
+}
+
+wxString ReadErrorText(const wxString& path, int error)
+{
+    return wxString::Format("The settings could not be read from the file \"%s\": %s.", path,
+                            ReadFailureReason(error));
 }

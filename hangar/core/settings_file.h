@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <wx/string.h>
@@ -29,12 +30,40 @@ wxString DecodeSettingsText(const std::string& bytes);
 // cannot parse are kept as they stand; values are read as stored (no environment expansion).
 SettingsConfig ConfigFromText(const wxString& text);
 
+// What a settings file held when the launcher last read or wrote it, to tell whether something
+// else has changed it since. Judged by content (size and a hash of the bytes), not by time stamps,
+// so an edit in the same second that keeps the size is seen too.
+struct DiskContent
+{
+    bool m_present = false; // false: there was no file
+    std::size_t m_size = 0;
+    std::size_t m_hash = 0;
+
+    bool operator==(const DiskContent& other) const
+    {
+        return m_present == other.m_present && m_size == other.m_size && m_hash == other.m_hash;
+    }
+};
+
+// The content of a file that holds these bytes.
+DiskContent ContentOf(const std::string& bytes);
+
+// True when the file at path now holds something other than `known`: other bytes, a file where
+// there was none, or a file that can no longer be read. A file that has gone has not changed:
+// writing it again loses nothing.
+bool ChangedOnDisk(const wxString& path, const DiskContent& known);
+
 struct SettingsRead
 {
     SettingsConfig m_config;
     // 0 when the file was read or does not exist; otherwise the errno that kept it from being
-    // read, and m_config is empty.
+    // read (EISDIR, EINVAL for another kind of file that is not a regular one, EFBIG for one too
+    // large to be a settings file, ELOOP, EACCES ...), and m_config is empty.
     int m_readError = 0;
+    // False when nothing at all is at the path.
+    bool m_exists = true;
+    // What was read (nothing present when the file was missing or unreadable).
+    DiskContent m_onDisk;
 };
 
 // Reads the settings file at path (no message on failure).
@@ -47,3 +76,5 @@ std::string SettingsFileBytes(wxFileConfig& config);
 wxString SaveErrorText(const wxString& path, int error);
 // The message shown when a save would replace a file whose content could not be read.
 wxString UnreadFileText(const wxString& path, int error);
+// The message shown when the file at path cannot be used as a settings file.
+wxString ReadErrorText(const wxString& path, int error);

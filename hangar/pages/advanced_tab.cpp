@@ -14,9 +14,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-bool IsPunkBusterInstalled()
+bool IsPunkBusterInstalled(const wxString& serverFolder)
 {
-    return wxFileExists("../TROVGame/pb/PnkBstrA.exe");
+    return wxFileExists(serverFolder + "/../TROVGame/pb/PnkBstrA.exe");
 }
 
 namespace
@@ -33,8 +33,9 @@ wxTextCtrl* AddNumberRow(wxWindow* group, wxSizer* grid, int id, int stringId, i
 }
 } // namespace
 
-AdvancedTab::AdvancedTab(wxWindow* parent)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
+AdvancedTab::AdvancedTab(wxWindow* parent, const wxString& serverFolder)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
+      m_serverFolder(serverFolder)
 {
     wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
     SetSizer(pageSizer);
@@ -84,6 +85,7 @@ void AdvancedTab::CreateRightColumn(wxSizer* pageSizer)
     wxSizer* grid = CreateFieldGrid();
     wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(54));
     m_invincibility = AddNumberRow(group, grid, AdvancedId::Invincibility, 56, 1, 60);
+    static_cast<RangeValidator*>(m_invincibility->GetValidator())->AcceptAsFinished("0");
 
     grid = CreateFieldGrid();
     group = CreateGroupBox(column, columnSizer, grid, LoadResString(88));
@@ -115,7 +117,7 @@ void AdvancedTab::SetDefaults()
     m_invincibility->SetValue("0");
 
     // Once disabled the box stays disabled, even if the program appears later.
-    if (IsPunkBusterInstalled())
+    if (IsPunkBusterInstalled(m_serverFolder))
     {
         m_punkBuster->SetValue(true);
     }

@@ -9,8 +9,9 @@ class wxSizer;
 class wxTextCtrl;
 
 // True when the PunkBuster service program exists at "../TROVGame/pb/PnkBstrA.exe", resolved
-// against the working directory at the moment of the call. Nothing is run or read.
-bool IsPunkBusterInstalled();
+// against serverFolder (the folder the launcher was started in, the server's). The Open and Save
+// As dialogs move the working directory, so it is never used. Nothing is run or read.
+bool IsPunkBusterInstalled(const wxString& serverFolder);
 
 // The gameplay rules of the server: PunkBuster, weapons, drops, voice commands, spawning times.
 // The main window registers the public controls under their setting keys (the member name is the
@@ -18,7 +19,8 @@ bool IsPunkBusterInstalled();
 class AdvancedTab : public wxPanel, public Defaultable
 {
 public:
-    explicit AdvancedTab(wxWindow* parent);
+    // serverFolder: where PunkBuster is looked for (see IsPunkBusterInstalled).
+    AdvancedTab(wxWindow* parent, const wxString& serverFolder);
 
     // Puts every control back to its default. Without the PunkBuster program the PunkBuster box
     // is cleared and disabled, and nothing enables it again.
@@ -53,6 +55,8 @@ private:
     void CreateRightColumn(wxSizer* pageSizer);
 
     void OnSettingChanged(wxCommandEvent& event);
+
+    wxString m_serverFolder;
 
     wxDECLARE_EVENT_TABLE();
 };

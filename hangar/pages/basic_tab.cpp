@@ -197,6 +197,7 @@ void BasicTab::OnUseCached(wxCommandEvent& /*event*/)
     const bool cached = m_useCached->GetValue();
     m_username->Enable(!cached);
     m_password->Enable(!cached);
+    MarkModified(); // the next save writes the login fields, or leaves them empty
 }
 
 void BasicTab::OnSettingChanged(wxCommandEvent& event)

@@ -48,6 +48,8 @@ private:
     void CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer);
 
     void OnPrivateEnabled(wxCommandEvent& event);
+    // Disables the login fields while "Use Cached" is checked; a toggle marks the document
+    // modified, since it decides whether the next save writes them.
     void OnUseCached(wxCommandEvent& event);
     void OnSettingChanged(wxCommandEvent& event);
 

@@ -152,6 +152,7 @@ void MiscTab::OnShowWhoKilledMe(wxCommandEvent& /*event*/)
         m_showWhoKilledMeTime->Disable();
         m_showWhoKilledMeTime->SetValue(wxEmptyString);
     }
+    MarkModified(); // the box is a setting of its own
 }
 
 // clang-format off

@@ -52,8 +52,8 @@ private:
     void CreateRightColumn(wxSizer* pageSizer);
 
     void OnSettingChanged(wxCommandEvent& event);
-    // Unchecking empties and disables the Show Killer Time field (the emptied field marks the
-    // document modified); checking enables it and marks nothing.
+    // Unchecking empties and disables the Show Killer Time field, checking enables it; either
+    // marks the document modified.
     void OnShowWhoKilledMe(wxCommandEvent& event);
 
     wxDECLARE_EVENT_TABLE();

@@ -15,7 +15,7 @@ wxBEGIN_EVENT_TABLE(RangeValidator, wxValidator) EVT_CHAR(RangeValidator::OnChar
 
 RangeValidator::RangeValidator(const RangeValidator& other)
     : wxValidator(), m_minValue(other.m_minValue), m_maxValue(other.m_maxValue),
-      m_text(other.m_text)
+      m_text(other.m_text), m_acceptedText(other.m_acceptedText)
 {
     Copy(other);
 }
@@ -36,10 +36,20 @@ int RangeValidator::CheckRange(const wxString& text, bool final) const
     return CheckRangeText(text, final, m_minValue, m_maxValue);
 }
 
+bool RangeValidator::IsAcceptable() const
+{
+    if (!CheckValidator())
+        return false;
+    const wxString text = static_cast<wxTextCtrl*>(GetWindow())->GetValue();
+    return (!m_acceptedText.empty() && text == m_acceptedText) || CheckRange(text, true) == 0;
+}
+
 bool RangeValidator::Validate(wxWindow* /*parent*/)
 {
     if (!CheckValidator())
         return false;
+    if (IsAcceptable())
+        return true;
     const int result = CheckRange(static_cast<wxTextCtrl*>(GetWindow())->GetValue(), true);
     if (result < 0)
         wxMessageBox("value is too small", wxMessageBoxCaptionStr, wxOK | wxCENTRE, nullptr);

@@ -24,12 +24,19 @@ public:
     // -1, 0 or +1; see CheckRangeText.
     virtual int CheckRange(const wxString& text, bool final) const;
 
+    // Accepts one text as a finished value although it lies outside the range: a field's default
+    // below what typing allows, which the server takes (Invincibility Time "0").
+    void AcceptAsFinished(const wxString& text) { m_acceptedText = text; }
+    // True when the control's text is a finished value Validate accepts; shows nothing.
+    bool IsAcceptable() const;
+
 private:
     void OnChar(wxKeyEvent& event);
 
     std::int32_t m_minValue;
     std::int32_t m_maxValue;
     wxString* m_text;
+    wxString m_acceptedText;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -7,6 +7,21 @@
 
 namespace
 {
+// Kept by a limited control as its client object.
+struct TextLimit : public wxClientData
+{
+    explicit TextLimit(std::size_t maxLength) : m_maxLength(maxLength) {}
+
+    std::size_t m_maxLength;
+    wxString m_previous;  // the text after the last change
+    bool m_whole = false; // the launcher is putting in a text to be kept whole
+};
+
+TextLimit* LimitOf(const wxTextCtrl* control)
+{
+    return dynamic_cast<TextLimit*>(control->GetClientObject());
+}
+
 // Characters that typing or pasting may still add, after the selection is replaced.
 std::size_t Room(const wxTextCtrl* control, std::size_t maxLength)
 {
@@ -30,46 +45,63 @@ wxString ClipboardText()
     return text;
 }
 
-void LimitMultiLine(wxTextCtrl* control, std::size_t maxLength)
+void OnChar(wxTextCtrl* control, wxKeyEvent& event)
 {
-    control->Bind(wxEVT_CHAR,
-                  [control, maxLength](wxKeyEvent& event)
-                  {
-                      const int code = event.GetKeyCode();
-                      const bool inserts = event.GetUnicodeKey() >= 32 || code == WXK_RETURN ||
-                                           code == WXK_NUMPAD_ENTER;
-                      const bool shortcut = event.ControlDown() || event.AltDown();
-                      if (inserts && !shortcut && code != WXK_DELETE &&
-                          Room(control, maxLength) == 0)
-                          return; // swallowed: the field is full
-                      event.Skip();
-                  });
-    control->Bind(wxEVT_TEXT_PASTE,
-                  [control, maxLength](wxClipboardTextEvent&)
-                  {
-                      const wxString pasted = ClipboardText();
-                      control->WriteText(pasted.Left(Room(control, maxLength)));
-                  });
-    control->Bind(wxEVT_TEXT,
-                  [control, maxLength](wxCommandEvent& event)
-                  {
-                      const wxString text = control->GetValue();
-                      if (text.length() > maxLength)
-                      {
-                          const long insertion = control->GetInsertionPoint();
-                          control->ChangeValue(text.Left(maxLength));
-                          control->SetInsertionPoint(
-                              std::min<long>(insertion, static_cast<long>(maxLength)));
-                      }
-                      event.Skip();
-                  });
+    const int code = event.GetKeyCode();
+    const bool newLine = control->IsMultiLine() && (code == WXK_RETURN || code == WXK_NUMPAD_ENTER);
+    const bool inserts = event.GetUnicodeKey() >= 32 || newLine;
+    const bool shortcut = event.ControlDown() || event.AltDown();
+    if (inserts && !shortcut && code != WXK_DELETE &&
+        Room(control, LimitOf(control)->m_maxLength) == 0)
+        return; // swallowed: the field is full
+    event.Skip();
+}
+
+void OnPaste(wxTextCtrl* control)
+{
+    const wxString pasted = ClipboardText();
+    control->WriteText(pasted.Left(Room(control, LimitOf(control)->m_maxLength)));
+}
+
+// A change that made the text longer than the limit and than it was, other than a whole text put
+// in by the launcher, is cut back: to the limit, or, when the text was already longer (a loaded
+// value), to what it was, so that nothing of that value is lost.
+void OnText(wxTextCtrl* control, wxCommandEvent& event)
+{
+    TextLimit* limit = LimitOf(control);
+    const wxString text = control->GetValue();
+    if (!limit->m_whole && text.length() > limit->m_maxLength &&
+        text.length() > limit->m_previous.length())
+    {
+        const bool wasLong = limit->m_previous.length() >= limit->m_maxLength;
+        const long insertion = control->GetInsertionPoint();
+        control->ChangeValue(wasLong ? limit->m_previous : text.Left(limit->m_maxLength));
+        control->SetInsertionPoint(std::min(insertion, control->GetLastPosition()));
+    }
+    limit->m_previous = control->GetValue();
+    event.Skip();
 }
 } // namespace
 
 void LimitTextLength(wxTextCtrl* control, std::size_t maxLength)
 {
-    if (control->IsMultiLine())
-        LimitMultiLine(control, maxLength);
-    else
-        control->SetMaxLength(static_cast<unsigned long>(maxLength));
+    TextLimit* limit = new TextLimit(maxLength);
+    limit->m_previous = control->GetValue();
+    control->SetClientObject(limit); // owned and deleted by the control
+    control->Bind(wxEVT_CHAR, [control](wxKeyEvent& event) { OnChar(control, event); });
+    control->Bind(wxEVT_TEXT_PASTE, [control](wxClipboardTextEvent&) { OnPaste(control); });
+    control->Bind(wxEVT_TEXT, [control](wxCommandEvent& event) { OnText(control, event); });
+}
+
+void SetTextWhole(wxTextCtrl* control, const wxString& text)
+{
+    TextLimit* limit = LimitOf(control);
+    if (limit)
+        limit->m_whole = true;
+    control->SetValue(text);
+    if (limit)
+    {
+        limit->m_whole = false;
+        limit->m_previous = control->GetValue();
+    }
 }

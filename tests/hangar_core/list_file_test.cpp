@@ -64,6 +64,18 @@ TEST(ListFile, ExistingFileIsReadInItsOwnOrderAndNeverRewritten)
     EXPECT_EQ(original, ReadFileBytes(folder + "/TROVMaps.ini"));
 }
 
+TEST(ListFile, AHandEditedFileKeepsItsNamesWhateverItsEncodingAndOddLines)
+{
+    TempHome home;
+    const wxString folder = home.Path() + "/Config";
+    const std::string original = "\xEF\xBB\xBF[TROVGame.Types]\nCapture\xE9=X\n=value\n"
+                                 "[TROVGame.Types]\nTeamDeathmatch=Y\n";
+    ASSERT_TRUE(WriteFileBytes(folder + "/TROVGameTypes.ini", original));
+    ListFile list = OpenListFile(folder, "TROVGameTypes.ini", "TROVGame.Types", kDefaults);
+    EXPECT_EQ((std::vector<wxString>{L"Capture\u00E9", "TeamDeathmatch"}), Names(list.m_names));
+    EXPECT_EQ(original, ReadFileBytes(folder + "/TROVGameTypes.ini"));
+}
+
 TEST(ListFile, ExistingFileWithoutTheGroupGetsNoDefaults)
 {
     TempHome home;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <wx/dir.h>
 #include <wx/filefn.h>
@@ -85,18 +86,21 @@ TEST_F(SafeFileTest, AFailedWriteLeavesTheOldFileByteForByte)
     const std::string old = "[DedicatedServer.DedicatedServer]\nGameName=Old\n";
     ASSERT_TRUE(WriteFileBytes(path, old));
 
-    // A file size limit makes the write itself fail half way, as a full disk would.
-    struct rlimit saved = {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    struct rlimit small = saved;
-    small.rlim_cur = 16;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const int error = WriteFileAtomically(path, std::string(4096, 'n'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(EFBIG, error);
+    // A file size limit makes the write itself fail half way, as a full disk would. The limit's
+    // signal, at its default, would end the program: the write is made in a child process.
+    const pid_t child = fork();
+    ASSERT_LE(0, child);
+    if (child == 0)
+    {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const struct rlimit small = {16, 16};
+        setrlimit(RLIMIT_FSIZE, &small);
+        _exit(WriteFileAtomically(path, std::string(4096, 'n')));
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(EFBIG, WEXITSTATUS(status));
     EXPECT_EQ(old, ReadFileBytes(path));
     EXPECT_EQ((std::vector<wxString>{"settings.ini"}), Names());
 }

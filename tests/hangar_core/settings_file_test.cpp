@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
 #include <wx/utils.h>
@@ -107,6 +109,25 @@ TEST(SettingsConfig, ReadingTellsMissingFromUnreadable)
     EXPECT_EQ(0, read.m_readError);
     read.m_config->SetPath("/G");
     EXPECT_EQ("v", Read(*read.m_config, "k"));
+}
+
+TEST(SettingsConfig, ReadingWritesNoCopyOfTheFileAnywhere)
+{
+    TempHome home;
+    const wxString temp = home.Path() + "/tmp";
+    ASSERT_TRUE(wxMkdir(temp));
+    wxString oldTemp;
+    const bool hadTemp = wxGetEnv("TMPDIR", &oldTemp);
+    wxSetEnv("TMPDIR", temp);
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_LE(0, inotify_add_watch(watch, temp.utf8_str(), IN_CREATE));
+    ASSERT_TRUE(WriteFileBytes(home.Path() + "/s.ini", "[G]\n\nPassword=secret\n"));
+    SettingsRead settings = ReadSettingsFile(home.Path() + "/s.ini");
+    char event[4096];
+    EXPECT_GT(0, read(watch, event, sizeof event)) << "a file was created in " << temp;
+    close(watch);
+    hadTemp ? wxSetEnv("TMPDIR", oldTemp) : wxUnsetEnv("TMPDIR");
+    EXPECT_EQ("[G]\n\nPassword=secret\n", SettingsFileBytes(*settings.m_config)); // empty line kept
 }
 
 TEST(SettingsConfig, AnInstalledConfigurationLeavesTheGlobalSlotWhenDeleted)

@@ -69,6 +69,15 @@ TEST_F(BadInputTest, InvalidUtf8KeepsWhatIsUsable)
     EXPECT_EQ((std::vector<wxString>{L"K\u00E9strel", "Glacier"}), Items(Rotation()));
 }
 
+// The toolkit reads a settings file from memory into a buffer that grows 1 KB at a time. glibc
+// grows a large block in place; AddressSanitizer's allocator copies it at every step, so there a
+// 10 MB file takes about 30 s instead of 1 s.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kTenMegabyteLoadMs = 90000;
+#else
+constexpr long kTenMegabyteLoadMs = 10000;
+#endif
+
 TEST_F(BadInputTest, ATenMegabyteFileLoadsInReasonableTime)
 {
     std::string content = "[DedicatedServer.DedicatedServer]\nGameName=Big\n";
@@ -78,12 +87,12 @@ TEST_F(BadInputTest, ATenMegabyteFileLoadsInReasonableTime)
     content += "TimeLimit=30\n";
     wxStopWatch watch;
     StartWith(content);
-    EXPECT_LT(watch.Time(), 10000);
+    EXPECT_LT(watch.Time(), kTenMegabyteLoadMs);
     EXPECT_EQ("Big", Basic()->m_gameName->GetValue());
     EXPECT_EQ("30", Basic()->m_timeLimit->GetValue());
 }
 
-TEST_F(BadInputTest, VeryLongLinesAreCutWhereFieldsHaveLimits)
+TEST_F(BadInputTest, VeryLongLinesLoadWholeEvenWhereFieldsHaveLimits)
 {
     const std::string longText(512 * 1024, 'x');
     StartWith("[DedicatedServer.DedicatedServer]\n"
@@ -104,8 +113,8 @@ TEST_F(BadInputTest, VeryLongLinesAreCutWhereFieldsHaveLimits)
               "]\n"
               "Rounds=" +
               longText + "\n");
-    EXPECT_EQ(25u, Basic()->m_gameName->GetValue().length());
-    EXPECT_EQ(512u, Basic()->m_welcomeMessage->GetValue().length());
+    EXPECT_GT(Basic()->m_gameName->GetValue().length(), 65000u); // all a GTK entry holds
+    EXPECT_EQ(longText.size(), Basic()->m_welcomeMessage->GetValue().length());
     EXPECT_EQ(0, Basic()->m_gameType->GetSelection());
     EXPECT_EQ(5000u, Rotation()->GetCount());      // every comma ends an (empty) piece
     EXPECT_EQ("1", Basic()->m_rounds->GetValue()); // that line is in another group

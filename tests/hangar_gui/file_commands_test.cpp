@@ -44,6 +44,32 @@ TEST_F(FileCommandsTest, APageChangeMarksTheStatusOnce)
     EXPECT_EQ("One", StoredValue(DefaultSettingsPath(), "GameName"));
 }
 
+TEST_F(FileCommandsTest, AFileChangedOnDiskIsReplacedOnlyAfterAsking)
+{
+    StartTitled();
+    ChangeSomething();
+    const wxString path = DefaultSettingsPath();
+    std::string edited = ReadFileBytes(path);
+    edited.replace(edited.find("=op"), 3, "=ed"); // same size, same second
+    ASSERT_TRUE(WriteFileBytes(path, edited));
+    ShownMessage shown;
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_NO, &shown));
+    EXPECT_EQ("The file TROVDedicatedServer.ini has changed on disk since it was opened. "
+              "Overwrite it?",
+              shown.m_message);
+    EXPECT_EQ(kLauncherTitle, shown.m_caption);
+    EXPECT_EQ(wxYES_NO, shown.m_style & (wxYES_NO | wxCANCEL));
+    EXPECT_EQ(edited, ReadFileBytes(path));
+    EXPECT_TRUE(m_frame->IsModified());
+
+    ASSERT_TRUE(WriteFileBytes(path, edited + "Added=by hand\n"));
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_YES));
+    EXPECT_EQ("Changed", StoredValue(path, "GameName"));
+    ChangeSomething("Again");
+    MenuCommand(FrameId::Save); // what the launcher wrote itself is no change: nothing asked
+    EXPECT_FALSE(m_frame->IsModified());
+}
+
 TEST_F(FileCommandsTest, StartingWithoutAFileIsUntitledAndModified)
 {
     StartLauncher();

@@ -1,5 +1,6 @@
 #include "tests/hangar_gui/page_test_support.h"
 
+#include "hangar/pages/range_validator.h"
 #include "hangar/window_ids.h"
 #include "tests/support/gui_helpers.h"
 
@@ -63,7 +64,19 @@ wxString ControlValue(wxWindow* control)
 
 void ChangeControl(wxWindow* control)
 {
-    if (auto* text = dynamic_cast<wxTextCtrl*>(control))
+    auto* text = dynamic_cast<wxTextCtrl*>(control);
+    auto* number = text ? dynamic_cast<RangeValidator*>(text->GetValidator()) : nullptr;
+    if (number)
+    {
+        const wxString old = text->GetValue();
+        for (const char* candidate : {"3", "1025"})
+        {
+            text->ChangeValue(candidate);
+            if (number->IsAcceptable() && old != candidate)
+                return;
+        }
+    }
+    else if (text)
         text->ChangeValue(text->GetValue() + "9");
     else if (auto* box = dynamic_cast<wxCheckBox*>(control))
         box->SetValue(!box->GetValue());

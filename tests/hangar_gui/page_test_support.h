@@ -21,8 +21,8 @@ void ResetPage(HangarFrame* frame, int pageIndex);
 // item, or the items joined with ",".
 wxString ControlValue(wxWindow* control);
 // Changes a control to a value different from its current one without any change event, as a
-// load does (text: "9" appended; check box: toggled; choice: another item when there is one;
-// list box: one more item).
+// load does (text: "9" appended, a number field another number in its range; check box: toggled;
+// choice: another item when there is one; list box: one more item).
 void ChangeControl(wxWindow* control);
 // Every registered control's value, by key.
 std::map<wxString, wxString> SectionValues(HangarFrame* frame);

@@ -63,13 +63,6 @@ protected:
         StartLauncher();
         ASSERT_FALSE(m_frame->IsModified());
     }
-
-    // The PunkBuster program beside the settings folder, where Save As and Open move the
-    // working directory.
-    void InstallPunkBusterBesideTheSettingsFolder() const
-    {
-        ASSERT_TRUE(WriteFileBytes(SettingsFolder() + "/../TROVGame/pb/PnkBstrA.exe", "MZ"));
-    }
 };
 } // namespace
 
@@ -120,7 +113,6 @@ TEST_F(PagesFileTest, TheFileHoldsEveryRegisteredKeyAndMaxPlayersCapWithTheirEnc
 TEST_F(PagesFileTest, EveryControlOfEveryPageChangedSurvivesASaveAndALoad)
 {
     InstallPunkBuster();
-    InstallPunkBusterBesideTheSettingsFolder();
     StartLauncher();
     const auto defaults = SectionValues(m_frame);
     for (const auto& entry : m_frame->GetSection().m_controls)
@@ -168,25 +160,67 @@ TEST_F(PagesFileTest, PunkBusterLoadedValueStandsWithTheProgram)
     EXPECT_TRUE(Advanced()->m_punkBuster->IsEnabled());
 }
 
-TEST_F(PagesFileTest, OpenFromAFolderWithoutTheProgramBesideItClearsTheLoadedValue)
+TEST_F(PagesFileTest, PunkBusterIsLookedForBesideTheStartFolderAfterTheDialogsMovedAway)
 {
     InstallPunkBuster();
     StartWith("PunkBuster=True\n");
-    wxCheckBox* box = Advanced()->m_punkBuster;
-    ASSERT_TRUE(box->GetValue());
-
+    FillRequired();
     const wxString elsewhere = Home() + "/elsewhere/config/other.ini";
-    ASSERT_TRUE(WriteFileBytes(elsewhere, (kGroupHeader + "\nPunkBuster=True\n").ToStdString()));
+    ASSERT_TRUE(WriteFileBytes(elsewhere, ""));
+    SaveAs(elsewhere); // the working directory follows, with no program beside it
     Open(elsewhere);
-    EXPECT_FALSE(box->GetValue());
-    EXPECT_FALSE(box->IsEnabled());
-
-    // From a folder with the program beside it the loaded value stands again; the box stays
-    // disabled.
-    InstallPunkBusterBesideTheSettingsFolder();
-    Open(DefaultSettingsPath());
+    wxCheckBox* box = Advanced()->m_punkBuster;
     EXPECT_TRUE(box->GetValue());
-    EXPECT_FALSE(box->IsEnabled());
+    EXPECT_TRUE(box->IsEnabled());
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ("True", StoredValue(elsewhere, "PunkBuster").value_or("<missing>"));
+}
+
+TEST_F(PagesFileTest, LoadedValuesLongerThanTheirLimitsAreKeptWholeButCannotGrow)
+{
+    const std::string password(100, 'p');
+    const std::string name(40, 'n');
+    StartWith("RemotePassword=" + password + "\nGameName=" + name +
+              "\nUsername=op\nPassword=pw\nRotationList=Kestrel\n");
+    wxTextCtrl* gameName = Basic()->m_gameName;
+    EXPECT_EQ(password, Misc()->m_remotePassword->GetValue());
+    EXPECT_EQ(name, gameName->GetValue());
+    EXPECT_FALSE(TypeChar(gameName, 'x')); // typing still stops at the limit
+    gameName->Remove(0, 1);                // and shortening cuts nothing more
+    EXPECT_EQ(name.substr(1), gameName->GetValue());
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ(password, StoredValue(DefaultSettingsPath(), "RemotePassword").value_or(""));
+    EXPECT_EQ(name.substr(1), StoredValue(DefaultSettingsPath(), "GameName").value_or(""));
+}
+
+TEST_F(PagesFileTest, ANumberOutOfRangeStopsSaveClosePromptAndLaunchAtThatField)
+{
+    StartWith("Username=op\nPassword=pw\nRotationList=Kestrel\n");
+    const std::string before = ReadFileBytes(DefaultSettingsPath());
+    Misc()->m_remotePort->SetValue("");       // emptied by deleting
+    Basic()->m_maxPlayers->SetValue("99999"); // pasted
+    Basic()->m_rounds->SetValue("0");
+    Advanced()->m_spawnPreDelayAxis->SetValue("3600"); // in range; Invincibility keeps its "0"
+    const auto expectStoppedAt =
+        [this](wxTextCtrl* field, int page, const ShownMessage& shown, const char* message)
+    {
+        EXPECT_EQ(message, shown.m_message);
+        EXPECT_EQ(page, m_frame->GetNotebook()->GetSelection());
+        EXPECT_TRUE(WaitFor([field] { return wxWindow::FindFocus() == field; }));
+        field->SetValue("12");
+    };
+    ShownMessage shown;
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_OK, &shown));
+    expectStoppedAt(Basic()->m_rounds, 0, shown, "value is too small"); // page, then field order
+    bool closed = true;
+    wxTEST_DIALOG(closed = CloseByUser(), ExpectMessageBox(wxID_YES),
+                  ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_FALSE(closed);
+    expectStoppedAt(Basic()->m_maxPlayers, 0, shown, "value is too big");
+    wxTEST_DIALOG(ClickButton(FindButton(FrameId::Launch)), ExpectMessageBox(wxID_OK, &shown));
+    expectStoppedAt(Misc()->m_remotePort, 2, shown, "value is too small");
+    EXPECT_EQ(before, ReadFileBytes(DefaultSettingsPath()));
+    EXPECT_TRUE(m_frame->IsModified());
 }
 
 TEST_F(PagesFileTest, AfterALoadTheKillerTimeFieldFollowsTheBox)
@@ -197,11 +231,11 @@ TEST_F(PagesFileTest, AfterALoadTheKillerTimeFieldFollowsTheBox)
     EXPECT_FALSE(page->m_showWhoKilledMe->GetValue());
     EXPECT_FALSE(field->IsEnabled());
 
-    // Checking gives back an empty field and marks nothing.
+    // Checking gives back an empty field and marks the document: the next save writes True.
     ClickCheckBox(page->m_showWhoKilledMe);
     EXPECT_TRUE(field->IsEnabled());
     EXPECT_TRUE(field->IsEmpty());
-    EXPECT_FALSE(m_frame->IsModified());
+    EXPECT_TRUE(m_frame->IsModified());
 
     // A file with the box checked enables the field after the user had disabled it.
     ClickCheckBox(page->m_showWhoKilledMe);

@@ -5,6 +5,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <wx/filename.h>
 
 namespace
 {
@@ -88,19 +90,43 @@ TEST_F(SaveFailureTest, AFailedWriteLeavesTheOldFileByteForByte)
     EXPECT_EQ(wxString('w', 400), StoredValue(DefaultSettingsPath(), "WelcomeMessage"));
 }
 
-TEST_F(SaveFailureTest, AFileThatCouldNotBeReadIsNeverReplaced)
+TEST_F(SaveFailureTest, AFileThatCouldNotBeReadIsNamedAtStartAndNeverReplaced)
 {
-    StartLauncher();
-    const wxString folder = Home() + "/folder.ini";
-    wxMkdir(folder);
-    wxTEST_DIALOG(MenuCommand(FrameId::Open), ExpectMessageBox(wxID_NO),
-                  wxExpectModal<wxFileDialog>(folder));
-    FillRequired();
+    const wxString folder = DefaultSettingsPath();
+    ASSERT_TRUE(wxFileName::Mkdir(folder, 0700, wxPATH_MKDIR_FULL));
     ShownMessage shown;
+    wxTEST_DIALOG(StartLauncher(), ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_EQ(1, shown.m_count);
+    EXPECT_NE(wxNOT_FOUND, shown.m_message.Find(folder)) << shown.m_message;
+    EXPECT_NE(wxNOT_FOUND, shown.m_message.Find("Is a directory")) << shown.m_message;
+    EXPECT_EQ("Nameless Battle", Basic()->m_gameName->GetValue());
+    FillRequired();
     wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_OK, &shown));
     EXPECT_NE(wxNOT_FOUND, shown.m_message.Find("could not be read")) << shown.m_message;
     EXPECT_TRUE(m_frame->IsModified());
     EXPECT_TRUE(wxDirExists(folder));
+}
+
+TEST_F(SaveFailureTest, OpeningAFileThatCannotBeUsedNamesItAndKeepsTheDocument)
+{
+    StartLauncher();
+    FillRequired();
+    const wxString huge = Home() + "/huge.ini";
+    ASSERT_TRUE(WriteFileBytes(huge, "[DedicatedServer.DedicatedServer]\n"));
+    ASSERT_EQ(0, truncate(huge.utf8_str(), 64LL << 30)); // sparse: takes no room on disk
+    const wxString pipe = Home() + "/pipe.ini";
+    ASSERT_EQ(0, mkfifo(pipe.utf8_str(), 0600));
+    for (const auto& [path, reason] : {std::pair(huge, "64 MB"), std::pair(pipe, "regular file")})
+    {
+        ShownMessage shown;
+        wxTEST_DIALOG(MenuCommand(FrameId::Open), ExpectMessageBox(wxID_NO),
+                      wxExpectModal<wxFileDialog>(path), ExpectMessageBox(wxID_OK, &shown));
+        EXPECT_NE(wxNOT_FOUND, shown.m_message.Find(path)) << shown.m_message;
+        EXPECT_NE(wxNOT_FOUND, shown.m_message.Find(reason)) << shown.m_message;
+        EXPECT_EQ("operator", Basic()->m_username->GetValue());
+        EXPECT_TRUE(m_frame->GetFilePath().empty());
+        EXPECT_TRUE(m_frame->IsModified());
+    }
 }
 
 TEST_F(SaveFailureTest, AFileThatIsNotUtf8KeepsEveryLine)

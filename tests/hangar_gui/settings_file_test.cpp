@@ -100,13 +100,16 @@ TEST_F(SettingsFileTest, RoundsAreStoredAsHalfPlusOne)
     const wxString path = DefaultSettingsPath();
     SaveAs(path);
     const std::pair<const char*, const char*> cases[] = {
-        {"5", "3"}, {"2", "2"}, {"1", "1"}, {"", "1"}, {"99", "50"}};
+        {"5", "3"}, {"2", "2"}, {"1", "1"}, {"99", "50"}};
     for (const auto& [field, stored] : cases)
     {
         Basic()->m_rounds->SetValue(field);
         MenuCommand(FrameId::Save);
         EXPECT_EQ(stored, StoredValue(path, "Rounds")) << "field " << field;
     }
+    Basic()->m_rounds->SetValue(""); // below the range: refused, the file keeps what it had
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_OK));
+    EXPECT_EQ("50", StoredValue(path, "Rounds"));
 }
 
 TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
@@ -136,6 +139,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     ASSERT_EQ(3u, Rotation()->GetCount());
     EXPECT_EQ("", Rotation()->GetString(1));
 
+    Basic()->m_rounds->SetValue("1"); // no number: the save would refuse "yes"
     MenuCommand(FrameId::Save);
     const std::string saved = ReadFileBytes(DefaultSettingsPath());
     for (const char* line :
@@ -175,7 +179,8 @@ TEST_F(SettingsFileTest, TheLoadRulesFollowTheCachedLoginAndThePrivatePassword)
     ASSERT_TRUE(WriteFileBytes(cached, "[DedicatedServer.DedicatedServer]\nEncryptedLogin=abc\n"
                                        "PrivatePassword=members\n"));
     ASSERT_TRUE(WriteFileBytes(plain, "[DedicatedServer.DedicatedServer]\nEncryptedLogin=\n"));
-    ASSERT_TRUE(WriteFileBytes(silent, "[DedicatedServer.DedicatedServer]\nGameName=x\n"));
+    ASSERT_TRUE(WriteFileBytes(silent, "[DedicatedServer.DedicatedServer]\nUsername=bob\n"
+                                       "Password=secret\nRotationList=Kestrel\n"));
     StartLauncher();
     BasicTab* basic = Basic();
     EXPECT_FALSE(basic->m_useCached->IsEnabled()); // no settings file at start
@@ -189,12 +194,17 @@ TEST_F(SettingsFileTest, TheLoadRulesFollowTheCachedLoginAndThePrivatePassword)
     EXPECT_TRUE(basic->m_privateEnabled->GetValue());
     EXPECT_TRUE(basic->m_privatePassword->IsEnabled());
 
-    // A file without the key keeps the hidden login of the file before: still cached.
+    // A file without the key has no cached login, whatever the file before held; its own
+    // login is shown and saved back.
     Open(silent);
-    EXPECT_EQ("abc", basic->m_encryptedLogin->GetValue());
-    EXPECT_TRUE(basic->m_useCached->GetValue());
+    EXPECT_EQ("", basic->m_encryptedLogin->GetValue());
+    EXPECT_FALSE(basic->m_useCached->GetValue());
     EXPECT_FALSE(basic->m_privateEnabled->GetValue());
     EXPECT_FALSE(basic->m_privatePassword->IsEnabled());
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ("bob", StoredValue(silent, "Username"));
+    EXPECT_EQ("secret", StoredValue(silent, "Password"));
+    EXPECT_EQ("", StoredValue(silent, "EncryptedLogin"));
 
     Open(plain);
     EXPECT_FALSE(basic->m_useCached->GetValue());
@@ -221,7 +231,7 @@ TEST_F(SettingsFileTest, OpenAndSaveAsMoveTheWorkingDirectoryToTheChosenFolder)
     EXPECT_EQ(second, wxGetCwd());
     EXPECT_EQ("b.ini", StatusText());
 
-    // With no "../TROVGame/pb/PnkBstrA.exe" beside the new folder, a load clears PunkBuster.
+    // PunkBuster is looked for beside the start folder, which has none: a load clears it.
     EXPECT_FALSE(m_frame->GetAdvancedTab()->m_punkBuster->GetValue());
 }
 

@@ -1,0 +1,48 @@
+// The numeric fields judged as finished values before anything is written or started.
+
+#include "hangar/hangar_frame.h"
+#include "hangar/pages/range_validator.h"
+
+#include <vector>
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+// The text fields under window that carry a RangeValidator, in the order they were created.
+void CollectNumberFields(wxWindow* window, std::vector<wxTextCtrl*>* fields)
+{
+    for (wxWindow* child : window->GetChildren())
+    {
+        wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(child);
+        if (field && dynamic_cast<RangeValidator*>(field->GetValidator()))
+            fields->push_back(field);
+        CollectNumberFields(child, fields);
+    }
+}
+} // namespace
+
+// Typing keeps these fields in range, but text left by deleting or pasted is never judged while
+// it is edited. Each enabled field is judged here by its validator, page by page; the first one
+// out of range is shown on its page with the validator's message, gets the focus, and the save
+// or launch stops. A disabled field (Show Killer Time while its box is clear) is not the user's
+// to correct and is written as it stands.
+bool HangarFrame::ValidateNumberFields()
+{
+    for (size_t page = 0; page < m_notebook->GetPageCount(); ++page)
+    {
+        std::vector<wxTextCtrl*> fields;
+        CollectNumberFields(m_notebook->GetPage(page), &fields);
+        for (wxTextCtrl* field : fields)
+        {
+            RangeValidator* validator = static_cast<RangeValidator*>(field->GetValidator());
+            if (!field->IsEnabled() || validator->IsAcceptable())
+                continue;
+            m_notebook->SetSelection(page);
+            validator->Validate(this);
+            field->SetFocus(); // after the message, which takes the focus away on GTK
+            return false;
+        }
+    }
+    return true;
+}
