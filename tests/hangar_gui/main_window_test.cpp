@@ -80,7 +80,9 @@ TEST_F(MainWindowTest, ButtonRowAndStatusBar)
     ASSERT_NE(nullptr, launch);
     EXPECT_EQ("Reset to Defaults", reset->GetLabel());
     EXPECT_EQ("Launch!", launch->GetLabel());
-    EXPECT_LT(reset->GetScreenPosition().x, launch->GetScreenPosition().x);
+    // Their places as the sizer set them: on screen GTK places them a moment later.
+    ASSERT_EQ(reset->GetParent(), launch->GetParent());
+    EXPECT_LT(reset->GetPosition().x, launch->GetPosition().x);
 
     wxStatusBar* status = frame->GetStatusBar();
     ASSERT_NE(nullptr, status);
