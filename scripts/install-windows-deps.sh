@@ -9,4 +9,4 @@
 # Packages named as arguments are needed too.
 set -e
 exec sh "$(dirname "$0")/install-deps.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-    wine wine64 fonts-wine x11-utils nsis imagemagick dpkg-dev "$@"
+    wine wine64 fonts-wine x11-utils nsis imagemagick zip unzip dpkg-dev "$@"
