@@ -4,15 +4,17 @@
 # Also:         make package      builds the Debian package (.deb) in the build folder
 #               make screenshots  retakes the pictures of the windows in docs/screenshots
 #               make windows-toolchain  prepares the Windows cross build and runs its smoke test
+#               make package-windows    builds the Windows installer and portable zip
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 WINDOWS_TOOLCHAIN_BUILD ?= build-windows-toolchain
+WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run run-signal test test-asan package screenshots \
-	windows-toolchain clean
+	windows-toolchain package-windows clean
 
 all: build
 
@@ -57,6 +59,17 @@ windows-toolchain:
 	cmake --build $(WINDOWS_TOOLCHAIN_BUILD) -j $(JOBS)
 	cd $(WINDOWS_TOOLCHAIN_BUILD) && \
 		sh $(CURDIR)/tests/support/with-wine-prefix.sh ctest --output-on-failure -j $(JOBS)
+
+# The Windows installer and the portable zip (scripts/package-windows.sh), in WINDOWS_PACKAGE,
+# made of the two programs HANGAR_EXE and SIGNAL_EXE. The version is the CMake project's.
+PROJECT_VERSION := $(shell sed -n 's/^project.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+HANGAR_EXE ?= $(WINDOWS_BUILD)/hangar/hangar.exe
+SIGNAL_EXE ?= $(WINDOWS_BUILD)/signal/signal.exe
+WINDOWS_PACKAGE ?= $(WINDOWS_BUILD)/package
+
+package-windows:
+	@sh scripts/install-windows-deps.sh
+	sh scripts/package-windows.sh $(PROJECT_VERSION) $(HANGAR_EXE) $(SIGNAL_EXE) $(WINDOWS_PACKAGE)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_TOOLCHAIN_BUILD)
