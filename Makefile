@@ -5,16 +5,18 @@
 #               make screenshots  retakes the pictures of the windows in docs/screenshots
 #               make windows-toolchain  prepares the Windows cross build and runs its smoke test
 #               make package-windows    builds the Windows installer and portable zip
+#               make test-package-windows  tests them under Wine (for now with a stand-in program)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 WINDOWS_TOOLCHAIN_BUILD ?= build-windows-toolchain
 WINDOWS_BUILD ?= build-windows
+WINDOWS_STANDIN_BUILD ?= build-windows-standin
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run run-signal test test-asan package screenshots \
-	windows-toolchain package-windows clean
+	windows-toolchain package-windows test-package-windows clean
 
 all: build
 
@@ -71,5 +73,26 @@ package-windows:
 	@sh scripts/install-windows-deps.sh
 	sh scripts/package-windows.sh $(PROJECT_VERSION) $(HANGAR_EXE) $(SIGNAL_EXE) $(WINDOWS_PACKAGE)
 
+# Makes the packages and installs, starts and uninstalls them under Wine
+# (tests/package/windows-installer-test.sh). Until the Windows build of the programs exists, the
+# packages hold a stand-in window program (tests/package/windows-standin.cpp) under both names.
+STANDIN_EXE := $(WINDOWS_STANDIN_BUILD)/standin.exe
+
+test-package-windows: $(STANDIN_EXE)
+	cp $(STANDIN_EXE) $(WINDOWS_STANDIN_BUILD)/hangar.exe
+	cp $(STANDIN_EXE) $(WINDOWS_STANDIN_BUILD)/signal.exe
+	$(MAKE) package-windows WINDOWS_PACKAGE=$(WINDOWS_STANDIN_BUILD)/package \
+		HANGAR_EXE=$(WINDOWS_STANDIN_BUILD)/hangar.exe SIGNAL_EXE=$(WINDOWS_STANDIN_BUILD)/signal.exe
+	sh tests/package/windows-installer-test.sh $(WINDOWS_STANDIN_BUILD)/package $(PROJECT_VERSION) \
+		"Stand-in hangar" "Stand-in signal"
+
+$(STANDIN_EXE): tests/package/windows-standin.cpp
+	@sh scripts/install-windows-deps.sh
+	mkdir -p $(@D)
+	root=$$(sh scripts/build-wx-msw.sh) && \
+	x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror \
+		$$("$$root/bin/wx-config" --static --cxxflags) $< -o $@ \
+		-static -s $$("$$root/bin/wx-config" --static --libs core base)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_TOOLCHAIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_TOOLCHAIN_BUILD) $(WINDOWS_STANDIN_BUILD)

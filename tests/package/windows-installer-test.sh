@@ -1,0 +1,160 @@
+#!/bin/sh
+# Checks the Windows packages that scripts/package-windows.sh makes, as a user gets them, in one
+# fresh Wine prefix (tests/support/with-wine-prefix.sh; made here when none is set):
+# - the portable zip holds both programs and the README;
+# - a silent install into the server's folder (a folder with blanks that already holds the
+#   server) puts the programs, the uninstaller, the Start-menu shortcuts and the Uninstall key in
+#   place; each shortcut starts its installed program, whose window appears;
+# - the silent uninstall removes all of that, and leaves the server's folder with the server in it
+#   and the user's settings in Documents;
+# - a silent install without a folder goes to Program Files, and its uninstall leaves no folder.
+#
+# Usage: windows-installer-test.sh PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE
+#   PACKAGE_DIR     the folder with iron-canopy-server-tools-VERSION-setup.exe and -windows-x64.zip
+#   VERSION         the project version the packages must carry
+#   LAUNCHER_TITLE  the window title hangar.exe shows, CONSOLE_TITLE the one signal.exe shows
+set -eu
+if [ -z "${WINEPREFIX:-}" ]; then
+    exec sh "$(dirname "$0")/../support/with-wine-prefix.sh" sh "$0" "$@"
+fi
+[ $# -eq 4 ] || { echo "usage: $0 PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE" >&2; exit 2; }
+packages=$(cd "$1" && pwd)
+version=$2
+launcher_title=$3
+console_title=$4
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../support/x11-windows.sh"
+use_work_folder windows-installer-test
+
+setup=iron-canopy-server-tools-$version-setup.exe
+zip=$packages/iron-canopy-server-tools-$version-windows-x64.zip
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\IronCanopyServerTools'
+drive_c=$WINEPREFIX/drive_c
+menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
+launcher_link='Iron Canopy Dedicated Server Launcher.lnk'
+console_link='Iron Canopy Dedicated Server Remote.lnk'
+settings="$drive_c/users/$(id -un)/Documents/ZE Zavov/Iron Canopy(tm)/Config/TROVDedicatedServer.ini"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+step() { echo "== $*"; }
+# unix_path 'C:\x\y': the file in the prefix.
+unix_path() { echo "$drive_c/${1#C:\\}" | tr '\\' /; }
+
+step "portable zip"
+[ -f "$packages/$setup" ] || fail "no $setup in $packages"
+contents=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
+[ "$contents" = "README.txt hangar.exe signal.exe " ] || fail "the zip holds: $contents"
+unzip -q "$zip" -d "$work/zip"
+for text in "Dedicated Server Tools $version" "Documents\\ZE Zavov\\Iron Canopy(tm)\\Config" \
+    "Start the launcher from the server's folder"; do
+    grep -qF "$text" "$work/zip/README.txt" || fail "README.txt does not say '$text'"
+done
+
+# install [FOLDER]: runs the installer silently, into FOLDER when given. cmd passes /D=FOLDER on
+# as it stands (NSIS wants it last and unquoted) and waits for the installer.
+install() {
+    (cd "$packages" && timeout 120 wine cmd /c "$setup /S${1:+ /D=$1}") ||
+        fail "the installer failed (exit status $?)"
+}
+
+# uninstall FOLDER: runs the uninstaller silently, as Windows' QuietUninstallString does. It copies
+# itself to the temporary folder, starts the copy and ends at once; the copy is done when the
+# prefix's last process, and with it the Wine server, has ended.
+uninstall() {
+    timeout 120 wine "$1\\Uninstall.exe" /S || fail "the uninstaller failed (exit status $?)"
+    timeout 120 wineserver -w || fail "Wine's processes did not end within 120 seconds"
+}
+
+# check_key FOLDER SIZE: the Uninstall key names the installation in FOLDER; its estimated size is
+# at least SIZE bytes.
+check_key() {
+    wine reg query "$key" | tr -d '\r' | sed -n 's/^    //p' | sort >"$work/key" ||
+        fail "no registry key $key"
+    {
+        printf '%s    REG_SZ    %s\n' DisplayName "Iron Canopy Dedicated Server Tools" \
+            DisplayVersion "$version" Publisher "ZE Zavov" InstallLocation "$1" \
+            DisplayIcon "$1\\hangar.exe,0" UninstallString "\"$1\\Uninstall.exe\"" \
+            QuietUninstallString "\"$1\\Uninstall.exe\" /S"
+        printf '%s    REG_DWORD    0x1\n' NoModify NoRepair
+    } | sort >"$work/expected-key"
+    grep -v '^EstimatedSize ' "$work/key" | diff -u "$work/expected-key" - || fail "wrong values in $key"
+    size=$(sed -n 's/^EstimatedSize    REG_DWORD    //p' "$work/key")
+    [ -n "$size" ] && [ $((size * 1024)) -ge "$2" ] || fail "EstimatedSize is '$size' KB, below $2 bytes"
+}
+
+# start_from_menu LINK PROGRAM TITLE FOLDER: starts the Start-menu shortcut LINK, which must start
+# FOLDER\PROGRAM with a window titled TITLE that keeps running; then ends it.
+start_from_menu() {
+    wine start "$menu\\$1" || fail "cannot start the shortcut $1"
+    tries=600
+    window=""
+    while [ -z "$window" ] && [ "$tries" -gt 0 ]; do
+        for w in $(xdotool search --onlyvisible --classname "^$2\$" 2>/dev/null); do
+            [ "$(xdotool getwindowname "$w")" = "$3" ] && window=$w
+        done
+        [ -n "$window" ] || sleep 0.1
+        tries=$((tries - 1))
+    done
+    [ -n "$window" ] || fail "no window titled '$3' within 60 seconds of starting $1"
+    pid=$(xdotool getwindowpid "$window")
+    # Wine shows the Windows command line there, padded with blanks.
+    started=$(tr '\0' ' ' <"/proc/$pid/cmdline" | sed 's/ *$//')
+    [ "$started" = "$4\\$2" ] || fail "$1 started '$started', not $4\\$2"
+    for _ in 1 2 3 4 5; do
+        sleep 0.1
+        is_running "$pid" || fail "$2 ended after showing its window"
+    done
+    echo "$1 started $2, window '$3'"
+    wine taskkill /f /im "$2" >/dev/null
+    tries=100
+    while is_running "$pid" && [ "$tries" -gt 0 ]; do
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    is_running "$pid" && fail "$2 did not end"
+    return 0
+}
+
+step "silent install into the server's folder"
+server='C:\Games\Iron Canopy Server'
+server_dir=$(unix_path "$server")
+mkdir -p "$server_dir" "$(dirname "$settings")"
+echo "the server" >"$server_dir/TROVServer.exe"
+echo "[DedicatedServer.DedicatedServer]" >"$settings"
+install "$server"
+for program in hangar.exe signal.exe; do
+    cmp "$server_dir/$program" "$work/zip/$program" || fail "$program differs from the zip's"
+done
+[ -f "$server_dir/Uninstall.exe" ] || fail "no Uninstall.exe in $server"
+for link in "$launcher_link" "$console_link"; do
+    # The shortcut starts its program in the installation folder.
+    strings -el "$(unix_path "$menu\\$link")" | grep -qxF "$server" ||
+        fail "the shortcut $link does not start in $server"
+done
+check_key "$server" $(($(stat -c %s "$server_dir/hangar.exe") + $(stat -c %s "$server_dir/signal.exe")))
+
+step "the installed programs start from the Start menu"
+start_from_menu "$launcher_link" hangar.exe "$launcher_title" "$server"
+start_from_menu "$console_link" signal.exe "$console_title" "$server"
+
+step "silent uninstall"
+uninstall "$server"
+ls -A "$server_dir" >"$work/left"
+echo TROVServer.exe | diff -u - "$work/left" || fail "the uninstall left or removed files in $server"
+for link in "$launcher_link" "$console_link"; do
+    [ ! -e "$(unix_path "$menu\\$link")" ] || fail "the shortcut $link is still there"
+done
+wine reg query "$key" >/dev/null 2>&1 && fail "the key $key is still there"
+[ "$(cat "$settings")" = "[DedicatedServer.DedicatedServer]" ] || fail "the settings file is gone"
+
+step "silent install into the default folder, and its uninstall"
+default='C:\Program Files\ZE Zavov\Iron Canopy Server Tools'
+install
+[ -f "$(unix_path "$default")/hangar.exe" ] || fail "no hangar.exe in $default"
+check_key "$default" 0
+uninstall "$default"
+[ ! -e "$(unix_path 'C:\Program Files\ZE Zavov')" ] || fail "C:\\Program Files\\ZE Zavov is still there"
+echo "installer test passed"
