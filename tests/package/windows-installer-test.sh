@@ -142,7 +142,7 @@ start_from_menu "$console_link" signal.exe "$console_title" "$server"
 
 step "silent uninstall"
 uninstall "$server"
-ls -A "$server_dir" >"$work/left"
+ls -A "$server_dir" >"$work/left" || fail "the uninstall removed the server's folder"
 echo TROVServer.exe | diff -u - "$work/left" || fail "the uninstall left or removed files in $server"
 for link in "$launcher_link" "$console_link"; do
     [ ! -e "$(unix_path "$menu\\$link")" ] || fail "the shortcut $link is still there"
