@@ -89,7 +89,24 @@ Function un.onInit
     SetShellVarContext all
 FunctionEnd
 
+; An installation into another folder than the last one takes its place: the last one's own
+; uninstaller removes it (and only it), so no copy is left behind that Windows no longer lists.
+Function RemoveCopyElsewhere
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCmp $0 "" done
+    StrCmp $0 $INSTDIR done
+    IfFileExists "$0\${UNINSTALLER}" 0 done
+    DetailPrint "Removing the installation in $0"
+    ; Run in place (_?=), it is done when it returns, but cannot remove itself.
+    ExecWait '"$0\${UNINSTALLER}" /S _?=$0'
+    Delete "$0\${UNINSTALLER}"
+    RMDir "$0"
+    RMDir "${PUBLISHER_FOLDER}"
+    done:
+FunctionEnd
+
 Section "-Programs" ProgramsSection
+    Call RemoveCopyElsewhere
     ; The shortcuts made below start their programs in this folder.
     SetOutPath "$INSTDIR"
     File "/oname=hangar.exe" "${LAUNCHER_EXE}"

@@ -5,9 +5,10 @@
 # - a silent install into the server's folder (a folder with blanks that already holds the
 #   server) puts the programs, the uninstaller, the Start-menu shortcuts and the Uninstall key in
 #   place; each shortcut starts its installed program, whose window appears;
-# - the silent uninstall removes all of that, and leaves the server's folder with the server in it
-#   and the user's settings in Documents;
-# - a silent install without a folder goes to Program Files, and its uninstall leaves no folder.
+# - a silent install into Program Files removes the copy in the server's folder, leaving the
+#   server;
+# - the silent uninstall removes all that was installed, its folder included, and leaves the
+#   server and the user's settings in Documents.
 #
 # Usage: windows-installer-test.sh PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE
 #   PACKAGE_DIR     the folder with iron-canopy-server-tools-VERSION-setup.exe and -windows-x64.zip
@@ -118,6 +119,29 @@ start_from_menu() {
     return 0
 }
 
+# check_installed FOLDER: the programs, the uninstaller and the shortcuts, which start in FOLDER.
+check_installed() {
+    for program in hangar.exe signal.exe; do
+        cmp "$(unix_path "$1\\$program")" "$work/zip/$program" || fail "$program differs from the zip's"
+    done
+    [ -f "$(unix_path "$1\\Uninstall.exe")" ] || fail "no Uninstall.exe in $1"
+    for link in "$launcher_link" "$console_link"; do
+        # The shortcut's texts are UTF-16, each after its length, which strings shows as a
+        # character when it is a printable one.
+        strings -el "$(unix_path "$menu\\$link")" |
+            folder=$1 awk '$0 == ENVIRON["folder"] || substr($0, 2) == ENVIRON["folder"] { found = 1 }
+                           END { exit !found }' || fail "the shortcut $link does not start in $1"
+    done
+    check_key "$1" $(($(stat -c %s "$(unix_path "$1\\hangar.exe")") +
+        $(stat -c %s "$(unix_path "$1\\signal.exe")")))
+}
+
+# only_server_left: the server's folder holds the server and nothing else.
+only_server_left() {
+    ls -A "$server_dir" >"$work/left" || fail "the server's folder was removed"
+    echo TROVServer.exe | diff -u - "$work/left" || fail "the server's folder holds other files $*"
+}
+
 step "silent install into the server's folder"
 server='C:\Games\Iron Canopy Server'
 server_dir=$(unix_path "$server")
@@ -125,36 +149,26 @@ mkdir -p "$server_dir" "$(dirname "$settings")"
 echo "the server" >"$server_dir/TROVServer.exe"
 echo "[DedicatedServer.DedicatedServer]" >"$settings"
 install "$server"
-for program in hangar.exe signal.exe; do
-    cmp "$server_dir/$program" "$work/zip/$program" || fail "$program differs from the zip's"
-done
-[ -f "$server_dir/Uninstall.exe" ] || fail "no Uninstall.exe in $server"
-for link in "$launcher_link" "$console_link"; do
-    # The shortcut starts its program in the installation folder.
-    strings -el "$(unix_path "$menu\\$link")" | grep -qxF "$server" ||
-        fail "the shortcut $link does not start in $server"
-done
-check_key "$server" $(($(stat -c %s "$server_dir/hangar.exe") + $(stat -c %s "$server_dir/signal.exe")))
+check_installed "$server"
 
 step "the installed programs start from the Start menu"
 start_from_menu "$launcher_link" hangar.exe "$launcher_title" "$server"
 start_from_menu "$console_link" signal.exe "$console_title" "$server"
 
+step "silent install into another folder takes the place of the last installation"
+# The folder offered by default (a silent install without /D goes where the last one went).
+default='C:\Program Files\ZE Zavov\Iron Canopy Server Tools'
+install "$default"
+check_installed "$default"
+only_server_left "after the installation moved"
+
 step "silent uninstall"
-uninstall "$server"
-ls -A "$server_dir" >"$work/left" || fail "the uninstall removed the server's folder"
-echo TROVServer.exe | diff -u - "$work/left" || fail "the uninstall left or removed files in $server"
+uninstall "$default"
+[ ! -e "$(unix_path 'C:\Program Files\ZE Zavov')" ] || fail "C:\\Program Files\\ZE Zavov is still there"
 for link in "$launcher_link" "$console_link"; do
     [ ! -e "$(unix_path "$menu\\$link")" ] || fail "the shortcut $link is still there"
 done
 wine reg query "$key" >/dev/null 2>&1 && fail "the key $key is still there"
+only_server_left "after the uninstall"
 [ "$(cat "$settings")" = "[DedicatedServer.DedicatedServer]" ] || fail "the settings file is gone"
-
-step "silent install into the default folder, and its uninstall"
-default='C:\Program Files\ZE Zavov\Iron Canopy Server Tools'
-install
-[ -f "$(unix_path "$default")/hangar.exe" ] || fail "no hangar.exe in $default"
-check_key "$default" 0
-uninstall "$default"
-[ ! -e "$(unix_path 'C:\Program Files\ZE Zavov')" ] || fail "C:\\Program Files\\ZE Zavov is still there"
 echo "installer test passed"
