@@ -38,16 +38,19 @@ images=$repo/resources
 convert "(" "$images/icon_256.png" -resize 16x16 ")" "$images/icon.png" "$images/icon_48.png" \
     "$images/icon_256.png" "$work/installer.ico"
 
+# Both packages get the programs without their symbols and debugging information, as the Debian
+# package does.
+mkdir "$work/zip"
+x86_64-w64-mingw32-strip -o "$work/zip/hangar.exe" "$hangar"
+x86_64-w64-mingw32-strip -o "$work/zip/signal.exe" "$signal"
+
 rm -f "$out/$setup" "$out/$zip"
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DVI_VERSION="$vi_version" \
-    -DLAUNCHER_EXE="$(realpath "$hangar")" -DCONSOLE_EXE="$(realpath "$signal")" \
+    -DLAUNCHER_EXE="$work/zip/hangar.exe" -DCONSOLE_EXE="$work/zip/signal.exe" \
     -DICON="$work/installer.ico" -DOUTFILE="$out/$setup" \
     "$repo/resources/windows/installer.nsi"
 
 # The zip holds the files side by side, with Windows line ends in the README.
-mkdir "$work/zip"
-cp "$hangar" "$work/zip/hangar.exe"
-cp "$signal" "$work/zip/signal.exe"
 sed "s/@VERSION@/$version/g; s/\$/\r/" "$repo/resources/windows/README.txt" >"$work/zip/README.txt"
 (cd "$work/zip" && zip -q -X -9 "$out/$zip" hangar.exe signal.exe README.txt)
 
