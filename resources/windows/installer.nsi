@@ -70,6 +70,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 
+!define MUI_WELCOMEPAGE_TEXT "Setup will install the ${LAUNCHER_NAME} and the ${CONSOLE_NAME} on your computer.$\r$\n$\r$\nClose both programs if they are running, then click Next to continue."
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Setup will install ${PRODUCT} in the following folder.$\r$\n$\r$\nThe launcher starts the server (TROVServer.exe) from the folder it is started in, and its Start-menu shortcut starts it in this folder: install into the server's folder to start the server from the Start menu. Your settings are kept in your Documents folder wherever the tools are installed."
 !insertmacro MUI_PAGE_DIRECTORY
