@@ -23,7 +23,6 @@
 HangarFrame* g_frame = nullptr;
 wxString* g_validatorText = nullptr;
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(HangarFrame, wxFrame)
     EVT_MENU(FrameId::New, HangarFrame::OnNew)
     EVT_MENU(FrameId::Open, HangarFrame::OnOpen)
@@ -35,9 +34,8 @@ wxBEGIN_EVENT_TABLE(HangarFrame, wxFrame)
     EVT_PAINT(HangarFrame::OnPaint)
     EVT_CLOSE(HangarFrame::OnClose)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    HangarFrame::HangarFrame()
+HangarFrame::HangarFrame()
     : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, kFixedStyle)
 {
     if (!g_validatorText)

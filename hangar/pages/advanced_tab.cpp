@@ -146,7 +146,6 @@ void AdvancedTab::OnSettingChanged(wxCommandEvent& event)
     ::OnSettingChanged(event);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(AdvancedTab, wxPanel)
     EVT_CHECKBOX(AdvancedId::AmmoDrop, AdvancedTab::OnSettingChanged)
     EVT_CHECKBOX(AdvancedId::DisableRifleClass, AdvancedTab::OnSettingChanged)

@@ -205,7 +205,6 @@ void BasicTab::OnSettingChanged(wxCommandEvent& event)
     ::OnSettingChanged(event);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
     EVT_CHECKBOX(BasicId::PrivateEnabled, BasicTab::OnPrivateEnabled)
     EVT_CHECKBOX(BasicId::UseCached, BasicTab::OnUseCached)
@@ -219,4 +218,3 @@ wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
     EVT_TEXT(BasicId::Username, BasicTab::OnSettingChanged)
     EVT_TEXT(BasicId::WelcomeMessage, BasicTab::OnSettingChanged)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -193,7 +193,6 @@ void MapRotationTab::SwapRotationEntries(int from, int to)
     m_rotationList->SetSelection(to);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
     EVT_LISTBOX(MapRotationId::MapList, MapRotationTab::OnListSelected)
     EVT_LISTBOX(MapRotationId::RotationList, MapRotationTab::OnListSelected)
@@ -203,4 +202,3 @@ wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
     EVT_BUTTON(MapRotationId::MoveDown, MapRotationTab::OnMoveDown)
     EVT_BUTTON(MapRotationId::Clear, MapRotationTab::OnClearRotation)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -155,7 +155,6 @@ void MiscTab::OnShowWhoKilledMe(wxCommandEvent& /*event*/)
     MarkModified(); // the box is a setting of its own
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(MiscTab, wxPanel)
     EVT_TEXT(MiscId::AdditionalOptions, MiscTab::OnSettingChanged)
     EVT_TEXT(MiscId::RemotePassword, MiscTab::OnSettingChanged)
