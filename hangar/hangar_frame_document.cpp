@@ -1,4 +1,4 @@
-// The settings document: validation, save, Save As, load and the File commands.
+// The settings document: save, Save As, load and the File commands.
 
 #include "hangar/control_values.h"
 #include "hangar/core/documents_folder.h"
@@ -16,7 +16,6 @@
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
-#include <wx/listbox.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
@@ -29,12 +28,6 @@ const wxString kWildcard = "Config files (*.ini)|*.ini";
 wxString GroupPath(const SettingsSection& section)
 {
     return "/DedicatedServer." + section.m_name;
-}
-
-bool IsEmptyText(const SettingsSection& section, const wxString& key)
-{
-    const wxTextCtrl* text = dynamic_cast<const wxTextCtrl*>(section.Find(key));
-    return text && text->GetValue().empty();
 }
 
 // The file the Open and Save As dialogs propose, with the folder they start in: the default
@@ -80,25 +73,6 @@ bool HeldByAMainWindow(const wxConfigBase* config)
     return false;
 }
 } // namespace
-
-bool HangarFrame::ValidateSettings()
-{
-    wxString message;
-    if (!m_basicTab->m_useCached->GetValue())
-    {
-        if (IsEmptyText(m_section, "Username"))
-            message = wxString::Format(LoadResString(67), LoadResString(25));
-        else if (IsEmptyText(m_section, "Password"))
-            message = wxString::Format(LoadResString(67), LoadResString(23));
-    }
-    const wxListBox* rotation = dynamic_cast<const wxListBox*>(m_section.Find("RotationList"));
-    if (rotation && rotation->IsEmpty())
-        message = wxString::Format(LoadResString(67), LoadResString(13));
-    if (message.empty())
-        return true;
-    ShowError(message);
-    return false;
-}
 
 bool HangarFrame::SaveSettings()
 {
