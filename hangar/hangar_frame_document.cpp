@@ -2,6 +2,7 @@
 
 #include "hangar/control_values.h"
 #include "hangar/core/documents_folder.h"
+#include "hangar/core/punkbuster.h"
 #include "hangar/core/res_string.h"
 #include "hangar/core/safe_file.h"
 #include "hangar/hangar_frame.h"

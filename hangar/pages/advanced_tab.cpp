@@ -1,5 +1,6 @@
 #include "hangar/pages/advanced_tab.h"
 
+#include "hangar/core/punkbuster.h"
 #include "hangar/core/res_string.h"
 #include "hangar/hangar_frame.h"
 #include "hangar/pages/group_box.h"
@@ -9,15 +10,9 @@
 #include "hangar/window_ids.h"
 
 #include <wx/checkbox.h>
-#include <wx/filefn.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-
-bool IsPunkBusterInstalled(const wxString& serverFolder)
-{
-    return wxFileExists(serverFolder + "/../TROVGame/pb/PnkBstrA.exe");
-}
 
 namespace
 {

@@ -8,11 +8,6 @@ class wxCheckBox;
 class wxSizer;
 class wxTextCtrl;
 
-// True when the PunkBuster service program exists at "../TROVGame/pb/PnkBstrA.exe", resolved
-// against serverFolder (the folder the launcher was started in, the server's). The Open and Save
-// As dialogs move the working directory, so it is never used. Nothing is run or read.
-bool IsPunkBusterInstalled(const wxString& serverFolder);
-
 // The gameplay rules of the server: PunkBuster, weapons, drops, voice commands, spawning times.
 // The main window registers the public controls under their setting keys (the member name is the
 // key: m_weaponTracers is WeaponTracers).

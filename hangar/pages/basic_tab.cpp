@@ -1,7 +1,7 @@
 #include "hangar/pages/basic_tab.h"
 
-#include "hangar/core/documents_folder.h"
 #include "hangar/core/res_string.h"
+#include "hangar/core/server_lists.h"
 #include "hangar/hangar_frame.h"
 #include "hangar/pages/group_box.h"
 #include "hangar/pages/page_layout.h"
@@ -20,23 +20,11 @@
 namespace
 {
 constexpr long kPanelStyle = wxTAB_TRAVERSAL | wxNO_BORDER;
-
-// The game-type list file: entry names are the game types offered, in the order of the file.
-ListFile OpenGameTypes()
-{
-    const ListEntries defaults = {
-        {LoadResString(17), "TROVGameNonNative.SDGame"},
-        {LoadResString(18), "TROVGameNonNative.DMGame"},
-        {LoadResString(19), "TROVGameNonNative.SDMGame"},
-    };
-    return OpenListFile(GetSettingsFolder(), "TROVGameTypes.ini", "TROVGame.Types", defaults);
-}
-
 } // namespace
 
 BasicTab::BasicTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle),
-      m_gameTypes(OpenGameTypes())
+      m_gameTypes(OpenGameTypeListFile())
 {
     wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
     SetSizer(pageSizer);

@@ -1,8 +1,7 @@
 #include "hangar/pages/map_rotation_tab.h"
 
-#include "hangar/core/documents_folder.h"
-#include "hangar/core/list_file.h"
 #include "hangar/core/res_string.h"
+#include "hangar/core/server_lists.h"
 #include "hangar/hangar_frame.h"
 #include "hangar/window_ids.h"
 
@@ -14,12 +13,6 @@
 
 namespace
 {
-// The maps written into a missing map list file: display name, map file name.
-const ListEntries kDefaultMaps = {
-    {"Kestrel", "MP_Kestrel_P"}, {"BurningFarm", "MP_BF_P"}, {"NightWatch", "MP_NW_P"},
-    {"Glacier", "MP_Gla_P"},     {"Tideline", "MP_Tid_P"},   {"Corsair", "MP_Cor_P"},
-};
-
 // The smallest size of the two lists: a few rows and room for the scroll bar. The page gives
 // them more; a list left at the toolkit's tiny default size upsets GTK once it holds rows.
 const wxSize kListSize(100, 120);
@@ -51,8 +44,7 @@ MapRotationTab::~MapRotationTab() = default;
 
 wxArrayString MapRotationTab::OpenMapList()
 {
-    ListFile maps =
-        OpenListFile(GetSettingsFolder(), "TROVMaps.ini", "TROVGame.Maps", kDefaultMaps);
+    ListFile maps = OpenMapListFile();
     m_mapConfig = std::move(maps.m_config);
     return maps.m_names;
 }
