@@ -286,8 +286,8 @@ bool HangarFrame::OfferToSaveChanges()
     const wxString question = m_filePath.empty()
                                   ? wxString("Do you want to save your changes?")
                                   : "Do you want to save your changes to " + m_fileName + "?";
-    switch (
-        wxMessageBox(question, LoadResString(1), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, this))
+    switch (wxMessageBox(question, LoadResString(StringId::LauncherTitle),
+                         wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, this))
     {
     case wxYES:
         return SaveDocument();
@@ -306,10 +306,11 @@ bool HangarFrame::MayReplaceFile()
         return true;
     const wxString question =
         "The file " + m_fileName + " has changed on disk since it was opened. Overwrite it?";
-    return wxMessageBox(question, LoadResString(1), wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
+    return wxMessageBox(question, LoadResString(StringId::LauncherTitle),
+                        wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
 }
 
 void HangarFrame::ShowError(const wxString& message)
 {
-    wxMessageBox(message, LoadResString(1), wxOK | wxICON_ERROR, this);
+    wxMessageBox(message, LoadResString(StringId::LauncherTitle), wxOK | wxICON_ERROR, this);
 }

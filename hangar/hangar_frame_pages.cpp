@@ -16,7 +16,7 @@
 void HangarFrame::CreateBasicTab()
 {
     m_basicTab = new BasicTab(m_notebook);
-    m_notebook->AddPage(m_basicTab, LoadResString(10), true, -1);
+    m_notebook->AddPage(m_basicTab, LoadResString(StringId::BasicPage), true, -1);
 
     m_section.Register("GameName", m_basicTab->m_gameName);
     m_section.Register("GameType", m_basicTab->m_gameType);
@@ -33,7 +33,7 @@ void HangarFrame::CreateBasicTab()
 void HangarFrame::CreateAdvancedTab()
 {
     m_advancedTab = new AdvancedTab(m_notebook, m_startDir);
-    m_notebook->AddPage(m_advancedTab, LoadResString(11), false, -1);
+    m_notebook->AddPage(m_advancedTab, LoadResString(StringId::AdvancedPage), false, -1);
 
     AdvancedTab* page = m_advancedTab;
     m_section.Register("AmmoDrop", page->m_ammoDrop);
@@ -61,7 +61,7 @@ void HangarFrame::CreateAdvancedTab()
 void HangarFrame::CreateMiscTab()
 {
     m_miscTab = new MiscTab(m_notebook);
-    m_notebook->AddPage(m_miscTab, LoadResString(12), false, -1);
+    m_notebook->AddPage(m_miscTab, LoadResString(StringId::MiscellaneousPage), false, -1);
 
     MiscTab* page = m_miscTab;
     m_section.Register("AdditionalOptions", page->m_additionalOptions);
@@ -90,7 +90,7 @@ void HangarFrame::CreateMiscTab()
 void HangarFrame::CreateMapRotationTab()
 {
     m_mapRotationTab = new MapRotationTab(m_notebook);
-    m_notebook->AddPage(m_mapRotationTab, LoadResString(13), false, -1);
+    m_notebook->AddPage(m_mapRotationTab, LoadResString(StringId::MapRotationPage), false, -1);
 
     m_section.Register("RotationList", m_mapRotationTab->m_rotationList);
 }

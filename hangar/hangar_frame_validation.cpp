@@ -39,13 +39,16 @@ bool HangarFrame::ValidateSettings()
     if (!m_basicTab->m_useCached->GetValue())
     {
         if (IsEmptyText(m_section, "Username"))
-            message = wxString::Format(LoadResString(67), LoadResString(25));
+            message = wxString::Format(LoadResString(StringId::CannotBeLeftBlank),
+                                       LoadResString(StringId::Username));
         else if (IsEmptyText(m_section, "Password"))
-            message = wxString::Format(LoadResString(67), LoadResString(23));
+            message = wxString::Format(LoadResString(StringId::CannotBeLeftBlank),
+                                       LoadResString(StringId::Password));
     }
     const wxListBox* rotation = dynamic_cast<const wxListBox*>(m_section.Find("RotationList"));
     if (rotation && rotation->IsEmpty())
-        message = wxString::Format(LoadResString(67), LoadResString(13));
+        message = wxString::Format(LoadResString(StringId::CannotBeLeftBlank),
+                                   LoadResString(StringId::MapRotationPage));
     if (message.empty())
         return true;
     ShowError(message);

@@ -9,9 +9,9 @@ ListFile OpenGameTypeListFile()
 {
     // Entry names are the game types offered, in the order of the file.
     const ListEntries defaults = {
-        {LoadResString(17), "TROVGameNonNative.SDGame"},
-        {LoadResString(18), "TROVGameNonNative.DMGame"},
-        {LoadResString(19), "TROVGameNonNative.SDMGame"},
+        {LoadResString(StringId::ObjectiveSkydrop), "TROVGameNonNative.SDGame"},
+        {LoadResString(StringId::TeamDeathmatch), "TROVGameNonNative.DMGame"},
+        {LoadResString(StringId::TeamDeathmatchSkydrop), "TROVGameNonNative.SDMGame"},
     };
     return OpenListFile(GetSettingsFolder(), "TROVGameTypes.ini", "TROVGame.Types", defaults);
 }

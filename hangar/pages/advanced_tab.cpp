@@ -47,27 +47,38 @@ void AdvancedTab::CreateLeftColumn(wxSizer* pageSizer)
     wxSizer* columnSizer = column->GetSizer();
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
-    wxWindow* group = CreateGroupBox(column, columnSizer, sizer, LoadResString(31));
-    m_punkBuster = AddLabelledCheckBox(group, sizer, AdvancedId::PunkBuster, 32);
+    wxWindow* group =
+        CreateGroupBox(column, columnSizer, sizer, LoadResString(StringId::PunkBuster));
+    m_punkBuster =
+        AddLabelledCheckBox(group, sizer, AdvancedId::PunkBuster, StringId::EnablePunkBuster);
 
     sizer = new wxBoxSizer(wxVERTICAL);
-    group = CreateGroupBox(column, columnSizer, sizer, LoadResString(35));
-    m_friendlyFire = AddLabelledCheckBox(group, sizer, AdvancedId::FriendlyFire, 36);
-    m_weaponTracers = AddLabelledCheckBox(group, sizer, AdvancedId::WeaponTracers, 83);
-    m_upgrades = AddLabelledCheckBox(group, sizer, AdvancedId::Upgrades, 38);
-    m_disableAutoRifleClass =
-        AddLabelledCheckBox(group, sizer, AdvancedId::DisableAutoRifleClass, 95, true);
-    m_disableRifleClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRifleClass, 93);
-    m_disableSMGClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSMGClass, 94);
-    m_disableSniperClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSniperClass, 96);
-    m_disableRocketClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRocketClass, 97);
+    group = CreateGroupBox(column, columnSizer, sizer, LoadResString(StringId::Weapons));
+    m_friendlyFire =
+        AddLabelledCheckBox(group, sizer, AdvancedId::FriendlyFire, StringId::FriendlyFire);
+    m_weaponTracers =
+        AddLabelledCheckBox(group, sizer, AdvancedId::WeaponTracers, StringId::Tracers);
+    m_upgrades = AddLabelledCheckBox(group, sizer, AdvancedId::Upgrades, StringId::Upgrades);
+    m_disableAutoRifleClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableAutoRifleClass,
+                                                  StringId::DisableAutoRifleClass, true);
+    m_disableRifleClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRifleClass,
+                                              StringId::DisableRifleClass);
+    m_disableSMGClass =
+        AddLabelledCheckBox(group, sizer, AdvancedId::DisableSMGClass, StringId::DisableSMGClass);
+    m_disableSniperClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSniperClass,
+                                               StringId::DisableSniperRifleClass);
+    m_disableRocketClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRocketClass,
+                                               StringId::DisableRocketClass);
 
     sizer = new wxBoxSizer(wxVERTICAL);
     group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
-    m_ammoDrop = AddLabelledCheckBox(group, sizer, AdvancedId::AmmoDrop, 41);
-    m_healthDrop = AddLabelledCheckBox(group, sizer, AdvancedId::HealthDrop, 42);
-    m_weaponDrop = AddLabelledCheckBox(group, sizer, AdvancedId::WeaponDrop, 37);
-    m_voiceCommands = AddLabelledCheckBox(group, sizer, AdvancedId::VoiceCommands, 84, true);
+    m_ammoDrop = AddLabelledCheckBox(group, sizer, AdvancedId::AmmoDrop, StringId::EnableAmmoDrop);
+    m_healthDrop =
+        AddLabelledCheckBox(group, sizer, AdvancedId::HealthDrop, StringId::EnableHealthDrop);
+    m_weaponDrop =
+        AddLabelledCheckBox(group, sizer, AdvancedId::WeaponDrop, StringId::EnableWeaponDrop);
+    m_voiceCommands = AddLabelledCheckBox(group, sizer, AdvancedId::VoiceCommands,
+                                          StringId::EnableVoiceCommands, true);
 }
 
 // The spawning times: invincibility after a spawn, and the delays before and after it per side.
@@ -78,21 +89,28 @@ void AdvancedTab::CreateRightColumn(wxSizer* pageSizer)
     wxSizer* columnSizer = column->GetSizer();
 
     wxSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(54));
-    m_invincibility = AddNumberRow(group, grid, AdvancedId::Invincibility, 56, 1, 60);
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::Spawning));
+    m_invincibility =
+        AddNumberRow(group, grid, AdvancedId::Invincibility, StringId::InvincibilityTime, 1, 60);
     static_cast<RangeValidator*>(m_invincibility->GetValidator())->AcceptAsFinished("0");
 
     grid = CreateFieldGrid();
-    group = CreateGroupBox(column, columnSizer, grid, LoadResString(88));
-    m_spawnPreDelayAxis = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAxis, 89, 1, 3600);
-    m_spawnPreDelayAllies = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAllies, 90, 1, 3600);
-    m_spawnPreDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayNonSky, 91, 1, 3600);
+    group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::PreSpawnDelayTime));
+    m_spawnPreDelayAxis =
+        AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAxis, StringId::Axis, 1, 3600);
+    m_spawnPreDelayAllies =
+        AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAllies, StringId::Allies, 1, 3600);
+    m_spawnPreDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayNonSky,
+                                         StringId::NonSkydropGame, 1, 3600);
 
     grid = CreateFieldGrid();
-    group = CreateGroupBox(column, columnSizer, grid, LoadResString(87));
-    m_spawnPostDelayAxis = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAxis, 89, 1, 60);
-    m_spawnPostDelayAllies = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAllies, 90, 1, 60);
-    m_spawnPostDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayNonSky, 91, 1, 60);
+    group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::PostSpawnDelayTime));
+    m_spawnPostDelayAxis =
+        AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAxis, StringId::Axis, 1, 60);
+    m_spawnPostDelayAllies =
+        AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAllies, StringId::Allies, 1, 60);
+    m_spawnPostDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayNonSky,
+                                          StringId::NonSkydropGame, 1, 60);
 }
 
 void AdvancedTab::SetDefaults()

@@ -20,6 +20,13 @@
 namespace
 {
 constexpr long kPanelStyle = wxTAB_TRAVERSAL | wxNO_BORDER;
+
+// The most characters the user can put into each text field.
+constexpr std::size_t kGameNameLength = 25;
+constexpr std::size_t kWelcomeMessageLength = 512;
+constexpr std::size_t kPrivatePasswordLength = 64;
+constexpr std::size_t kUsernameLength = 64;
+constexpr std::size_t kPasswordLength = 64;
 } // namespace
 
 BasicTab::BasicTab(wxWindow* parent)
@@ -50,59 +57,59 @@ void BasicTab::CreateGeneralGroup(wxWindow* column, wxSizer* columnSizer)
     wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
     wxWindow* group = CreateGroupBox(column, columnSizer, content, wxEmptyString);
 
-    content->Add(CreateFieldCaption(group, 14), 0, wxEXPAND | wxLEFT, 8);
+    content->Add(CreateFieldCaption(group, StringId::GameName), 0, wxEXPAND | wxLEFT, 8);
     content->AddSpacer(3);
     m_gameName = CreateTextField(group, BasicId::GameName);
     content->Add(m_gameName, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
-    LimitTextLength(m_gameName, 25);
+    LimitTextLength(m_gameName, kGameNameLength);
 
-    content->Add(CreateFieldCaption(group, 16), 0, wxEXPAND | wxLEFT, 8);
+    content->Add(CreateFieldCaption(group, StringId::GameType), 0, wxEXPAND | wxLEFT, 8);
     content->AddSpacer(3);
     m_gameType = new wxChoice(group, BasicId::GameType, wxDefaultPosition, wxDefaultSize,
                               m_gameTypes.m_names, 0);
     content->Add(m_gameType, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
 
-    content->Add(CreateFieldCaption(group, 20), 0, wxEXPAND | wxLEFT, 8);
+    content->Add(CreateFieldCaption(group, StringId::WelcomeMessage), 0, wxEXPAND | wxLEFT, 8);
     content->AddSpacer(3);
     m_welcomeMessage = CreateTextField(group, BasicId::WelcomeMessage, wxTE_MULTILINE);
     content->Add(m_welcomeMessage, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    LimitTextLength(m_welcomeMessage, 512);
+    LimitTextLength(m_welcomeMessage, kWelcomeMessageLength);
 }
 
 void BasicTab::CreatePrivateGroup(wxWindow* column, wxSizer* columnSizer)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(21));
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::Private));
 
-    grid->Add(CreateFieldCaption(group, 22), 0, wxEXPAND | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::Enabled), 0, wxEXPAND | wxLEFT, 8);
     m_privateEnabled = new wxCheckBox(group, BasicId::PrivateEnabled, wxEmptyString);
     grid->Add(m_privateEnabled, 0, wxEXPAND | wxRIGHT, 8);
     grid->AddSpacer(2);
     grid->AddSpacer(2);
-    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::Password), 0, wxEXPAND | wxTOP | wxLEFT, 8);
     m_privatePassword = CreateTextField(group, BasicId::PrivatePassword, wxTE_PASSWORD);
     grid->Add(m_privatePassword, 0, wxEXPAND | wxTOP | wxRIGHT, 5);
-    LimitTextLength(m_privatePassword, 64);
+    LimitTextLength(m_privatePassword, kPrivatePasswordLength);
 }
 
 void BasicTab::CreateLoginGroup(wxWindow* column, wxSizer* columnSizer)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(24));
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::Login));
 
-    grid->Add(CreateFieldCaption(group, 98), 0, wxEXPAND | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::UseCached), 0, wxEXPAND | wxLEFT, 8);
     m_useCached = new wxCheckBox(group, BasicId::UseCached, wxEmptyString);
     grid->Add(m_useCached, 0, wxEXPAND | wxRIGHT, 8);
     grid->AddSpacer(2);
     grid->AddSpacer(2);
-    grid->Add(CreateFieldCaption(group, 25), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::Username), 0, wxEXPAND | wxTOP | wxLEFT, 8);
     m_username = CreateTextField(group, BasicId::Username);
     grid->Add(m_username, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
-    LimitTextLength(m_username, 64);
-    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    LimitTextLength(m_username, kUsernameLength);
+    grid->Add(CreateFieldCaption(group, StringId::Password), 0, wxEXPAND | wxTOP | wxLEFT, 8);
     m_password = CreateTextField(group, BasicId::Password, wxTE_PASSWORD);
     grid->Add(m_password, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
-    LimitTextLength(m_password, 64);
+    LimitTextLength(m_password, kPasswordLength);
 
     // The launcher never shows or edits the cached login; it only carries it through.
     m_encryptedLogin = CreateTextField(group, BasicId::EncryptedLogin);
@@ -112,13 +119,13 @@ void BasicTab::CreateLoginGroup(wxWindow* column, wxSizer* columnSizer)
 void BasicTab::CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(27));
+    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::Rounds));
 
-    grid->Add(CreateFieldCaption(group, 28), 0, wxEXPAND | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::NumRounds), 0, wxEXPAND | wxLEFT, 8);
     m_rounds = CreateTextField(group, BasicId::Rounds);
     grid->Add(m_rounds, 0, wxEXPAND | wxRIGHT, 8);
     m_rounds->SetValidator(RangeValidator(1, 99, g_validatorText));
-    grid->Add(CreateFieldCaption(group, 29), 0, wxEXPAND | wxTOP | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::TimeLimit), 0, wxEXPAND | wxTOP | wxLEFT, 8);
     m_timeLimit = CreateTextField(group, BasicId::TimeLimit);
     grid->Add(m_timeLimit, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
     m_timeLimit->SetValidator(RangeValidator(1, 60, g_validatorText));
@@ -127,9 +134,10 @@ void BasicTab::CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer)
 void BasicTab::CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(30));
+    wxWindow* group =
+        CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::MaxPlayers));
 
-    grid->Add(CreateFieldCaption(group, 30), 0, wxEXPAND | wxLEFT, 8);
+    grid->Add(CreateFieldCaption(group, StringId::MaxPlayers), 0, wxEXPAND | wxLEFT, 8);
     m_maxPlayers = CreateTextField(group, BasicId::MaxPlayers);
     grid->Add(m_maxPlayers, 0, wxEXPAND | wxRIGHT, 8);
     m_maxPlayers->SetValidator(RangeValidator(1, 12, g_validatorText));

@@ -53,8 +53,8 @@ wxWindow* MapRotationTab::CreateMapColumn(const wxArrayString& maps)
 {
     wxPanel* column = CreateColumn(this);
     wxSizer* sizer = column->GetSizer();
-    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(60) + ":"), 0, wxEXPAND | wxBOTTOM,
-               3);
+    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(StringId::Maps) + ":"), 0,
+               wxEXPAND | wxBOTTOM, 3);
     m_mapList = new wxListBox(column, MapRotationId::MapList, wxDefaultPosition, kListSize, 0,
                               nullptr, wxLB_SINGLE);
     sizer->Add(m_mapList, 1, wxEXPAND | wxALL, 0);
@@ -75,15 +75,15 @@ wxWindow* MapRotationTab::CreateButtonColumn()
         sizer->Add(button, 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
         return button;
     };
-    m_addButton = addButton(MapRotationId::Add, LoadResString(62) + " ->");
+    m_addButton = addButton(MapRotationId::Add, LoadResString(StringId::Add) + " ->");
     sizer->AddSpacer(10);
-    m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(63));
+    m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(StringId::Remove));
     sizer->AddSpacer(20);
-    m_moveUpButton = addButton(MapRotationId::MoveUp, LoadResString(64));
+    m_moveUpButton = addButton(MapRotationId::MoveUp, LoadResString(StringId::MoveUp));
     sizer->AddSpacer(10);
-    m_moveDownButton = addButton(MapRotationId::MoveDown, LoadResString(65));
+    m_moveDownButton = addButton(MapRotationId::MoveDown, LoadResString(StringId::MoveDown));
     sizer->AddSpacer(20);
-    m_clearButton = addButton(MapRotationId::Clear, LoadResString(66));
+    m_clearButton = addButton(MapRotationId::Clear, LoadResString(StringId::Clear));
     column->Fit();
     return column;
 }
@@ -92,8 +92,8 @@ wxWindow* MapRotationTab::CreateRotationColumn()
 {
     wxPanel* column = CreateColumn(this);
     wxSizer* sizer = column->GetSizer();
-    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(61) + ":"), 0, wxEXPAND | wxBOTTOM,
-               3);
+    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(StringId::Rotation) + ":"), 0,
+               wxEXPAND | wxBOTTOM, 3);
     m_rotationList = new wxListBox(column, MapRotationId::RotationList, wxDefaultPosition,
                                    kListSize, 0, nullptr, wxLB_SINGLE);
     sizer->Add(m_rotationList, 1, wxEXPAND | wxALL, 0);

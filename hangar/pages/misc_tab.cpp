@@ -38,28 +38,40 @@ void MiscTab::CreateLeftColumn(wxSizer* pageSizer)
     pageSizer->Add(column, 1, wxEXPAND | wxALL, 10);
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
-    wxWindow* group = CreateGroupBox(column, column->GetSizer(), sizer, LoadResString(49));
-    m_debugOutput = AddLabelledCheckBox(group, sizer, MiscId::DebugOutput, 52);
-    m_showCompass = AddLabelledCheckBox(group, sizer, MiscId::ShowCompass, 71, true);
-    m_showCrosshairs = AddLabelledCheckBox(group, sizer, MiscId::ShowCrosshairs, 72);
-    m_showEnemyCompassDots = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyCompassDots, 73);
-    m_showEnemyNames = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyNames, 51);
-    m_showFriendlyCompassDots =
-        AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyCompassDots, 74);
-    m_showFriendlyNames = AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyNames, 75);
-    m_showGrenadeIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowGrenadeIndicators, 76);
-    m_showHealthBar = AddLabelledCheckBox(group, sizer, MiscId::ShowHealthBar, 77);
-    m_showHitIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowHitIndicators, 78);
-    m_showHUD = AddLabelledCheckBox(group, sizer, MiscId::ShowHUD, 79);
-    m_showText = AddLabelledCheckBox(group, sizer, MiscId::ShowText, 82);
-    m_showScoreAndTime = AddLabelledCheckBox(group, sizer, MiscId::ShowScoreAndTime, 80);
-    m_showStanceIndicator = AddLabelledCheckBox(group, sizer, MiscId::ShowStanceIndicator, 81);
-    m_showWhoKilledMe = AddLabelledCheckBox(group, sizer, MiscId::ShowWhoKilledMe, 85, true);
+    wxWindow* group =
+        CreateGroupBox(column, column->GetSizer(), sizer, LoadResString(StringId::ShowFlags));
+    m_debugOutput = AddLabelledCheckBox(group, sizer, MiscId::DebugOutput, StringId::DebugOutput);
+    m_showCompass =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowCompass, StringId::ShowCompass, true);
+    m_showCrosshairs =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowCrosshairs, StringId::ShowCrosshairs);
+    m_showEnemyCompassDots = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyCompassDots,
+                                                 StringId::ShowEnemyCompassDots);
+    m_showEnemyNames =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyNames, StringId::ShowEnemyNames);
+    m_showFriendlyCompassDots = AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyCompassDots,
+                                                    StringId::ShowFriendlyCompassDots);
+    m_showFriendlyNames =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyNames, StringId::ShowFriendlyNames);
+    m_showGrenadeIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowGrenadeIndicators,
+                                                  StringId::ShowGrenadeIndicators);
+    m_showHealthBar =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowHealthBar, StringId::ShowHealthBar);
+    m_showHitIndicators =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowHitIndicators, StringId::ShowHitIndicators);
+    m_showHUD = AddLabelledCheckBox(group, sizer, MiscId::ShowHUD, StringId::ShowHUD);
+    m_showText = AddLabelledCheckBox(group, sizer, MiscId::ShowText, StringId::ShowMessageWindow);
+    m_showScoreAndTime =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowScoreAndTime, StringId::ShowScoreAndTime);
+    m_showStanceIndicator = AddLabelledCheckBox(group, sizer, MiscId::ShowStanceIndicator,
+                                                StringId::ShowStanceIndicator);
+    m_showWhoKilledMe =
+        AddLabelledCheckBox(group, sizer, MiscId::ShowWhoKilledMe, StringId::ShowWhoKilledMe, true);
 
     wxFlexGridSizer* grid = new wxFlexGridSizer(2, 2, 0, 10);
     grid->AddGrowableCol(1);
     sizer->Add(grid, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    grid->Add(CreateFieldCaption(group, 86), 0, wxEXPAND | wxLEFT, 24);
+    grid->Add(CreateFieldCaption(group, StringId::ShowKillerTime), 0, wxEXPAND | wxLEFT, 24);
     m_showWhoKilledMeTime = CreateTextField(group, MiscId::ShowWhoKilledMeTime);
     grid->Add(m_showWhoKilledMeTime, 1, wxEXPAND | wxRIGHT, 8);
     m_showWhoKilledMeTime->SetValidator(RangeValidator(1, 30, g_validatorText));
@@ -74,31 +86,32 @@ void MiscTab::CreateRightColumn(wxSizer* pageSizer)
 
     wxFlexGridSizer* grid = new wxFlexGridSizer(2, 2, 0, 10);
     grid->AddGrowableCol(1);
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(68));
-    grid->Add(CreateFieldCaption(group, 69), 1, wxEXPAND | wxLEFT, 8);
+    wxWindow* group =
+        CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::RemoteAdministration));
+    grid->Add(CreateFieldCaption(group, StringId::Port), 1, wxEXPAND | wxLEFT, 8);
     m_remotePort = CreateTextField(group, MiscId::RemotePort);
     grid->Add(m_remotePort, 1, wxEXPAND | wxRIGHT, 8);
     m_remotePort->SetValidator(RangeValidator(1024, 65530, g_validatorText));
-    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxLEFT | wxTOP, 8);
+    grid->Add(CreateFieldCaption(group, StringId::Password), 0, wxEXPAND | wxLEFT | wxTOP, 8);
     m_remotePassword = CreateTextField(group, MiscId::RemotePassword, wxTE_PASSWORD);
     grid->Add(m_remotePassword, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
     LimitTextLength(m_remotePassword, kRemotePasswordLength);
 
     grid = new wxFlexGridSizer(2, 2, 0, 10);
     grid->AddGrowableCol(1);
-    group = CreateGroupBox(column, columnSizer, grid, LoadResString(57));
-    grid->Add(CreateFieldCaption(group, 58), 1, wxEXPAND | wxLEFT, 8);
+    group = CreateGroupBox(column, columnSizer, grid, LoadResString(StringId::WaitTime));
+    grid->Add(CreateFieldCaption(group, StringId::BetweenRounds), 1, wxEXPAND | wxLEFT, 8);
     m_timeBetweenRounds = CreateTextField(group, MiscId::TimeBetweenRounds);
     grid->Add(m_timeBetweenRounds, 1, wxEXPAND | wxRIGHT, 8);
     m_timeBetweenRounds->SetValidator(RangeValidator(1, 600, g_validatorText));
-    grid->Add(CreateFieldCaption(group, 59), 0, wxEXPAND | wxLEFT | wxTOP, 8);
+    grid->Add(CreateFieldCaption(group, StringId::BetweenMatches), 0, wxEXPAND | wxLEFT | wxTOP, 8);
     m_timeBetweenMatches = CreateTextField(group, MiscId::TimeBetweenMatches);
     grid->Add(m_timeBetweenMatches, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
     m_timeBetweenMatches->SetValidator(RangeValidator(1, 600, g_validatorText));
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
-    sizer->Add(CreateFieldCaption(group, 53), 0, wxEXPAND | wxLEFT, 8);
+    sizer->Add(CreateFieldCaption(group, StringId::AdditionalOptions), 0, wxEXPAND | wxLEFT, 8);
     sizer->AddSpacer(3);
     m_additionalOptions = CreateTextField(group, MiscId::AdditionalOptions, wxTE_MULTILINE);
     sizer->Add(m_additionalOptions, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
