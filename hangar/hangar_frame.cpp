@@ -23,7 +23,6 @@
 HangarFrame* g_frame = nullptr;
 wxString* g_validatorText = nullptr;
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(HangarFrame, wxFrame)
     EVT_MENU(FrameId::New, HangarFrame::OnNew)
     EVT_MENU(FrameId::Open, HangarFrame::OnOpen)
@@ -35,16 +34,15 @@ wxBEGIN_EVENT_TABLE(HangarFrame, wxFrame)
     EVT_PAINT(HangarFrame::OnPaint)
     EVT_CLOSE(HangarFrame::OnClose)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    HangarFrame::HangarFrame()
+HangarFrame::HangarFrame()
     : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, kFixedStyle)
 {
     if (!g_validatorText)
         g_validatorText = new wxString;
     m_startDir = wxGetCwd();
     m_filePath.clear();
-    SetTitle(LoadResString(1));
+    SetTitle(LoadResString(StringId::LauncherTitle));
     SetIcons(ProgramIcons());
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     m_section.m_name = "DedicatedServer";
@@ -71,11 +69,13 @@ wxEND_EVENT_TABLE()
     mainSizer->Add(buttonRow, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     wxBoxSizer* buttonSizer = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->SetSizer(buttonSizer);
-    buttonSizer->Add(new wxButton(buttonRow, FrameId::ResetToDefaults, LoadResString(8)), 0,
-                     wxEXPAND | wxRIGHT, 10);
+    buttonSizer->Add(
+        new wxButton(buttonRow, FrameId::ResetToDefaults, LoadResString(StringId::ResetToDefaults)),
+        0, wxEXPAND | wxRIGHT, 10);
     buttonSizer->AddStretchSpacer(1);
-    buttonSizer->Add(new wxButton(buttonRow, FrameId::Launch, LoadResString(9) + "!"), 0, wxEXPAND,
-                     0);
+    buttonSizer->Add(
+        new wxButton(buttonRow, FrameId::Launch, LoadResString(StringId::Launch) + "!"), 0,
+        wxEXPAND, 0);
 
     wxStatusBar* statusBar =
         CreateStatusBar(1, wxST_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE, FrameId::StatusBar);
@@ -110,16 +110,17 @@ HangarFrame::~HangarFrame()
 void HangarFrame::CreateMenuBar()
 {
     wxMenu* file = new wxMenu;
-    file->Append(FrameId::New, LoadResString(3) + "\tCtrl+N", wxEmptyString);
+    file->Append(FrameId::New, LoadResString(StringId::New) + "\tCtrl+N", wxEmptyString);
     file->AppendSeparator();
-    file->Append(FrameId::Open, LoadResString(4) + "..." + "\tCtrl+O", wxEmptyString);
-    file->Append(FrameId::Save, LoadResString(5) + "\tCtrl+S", wxEmptyString);
-    file->Append(FrameId::SaveAs, LoadResString(6) + "..." + "\tCtrl+Shift+S", wxEmptyString);
+    file->Append(FrameId::Open, LoadResString(StringId::Open) + "..." + "\tCtrl+O", wxEmptyString);
+    file->Append(FrameId::Save, LoadResString(StringId::Save) + "\tCtrl+S", wxEmptyString);
+    file->Append(FrameId::SaveAs, LoadResString(StringId::SaveAs) + "..." + "\tCtrl+Shift+S",
+                 wxEmptyString);
     file->AppendSeparator();
-    file->Append(FrameId::Exit, LoadResString(7) + "\tAlt+F4", wxEmptyString);
+    file->Append(FrameId::Exit, LoadResString(StringId::Exit) + "\tAlt+F4", wxEmptyString);
 
     wxMenuBar* menuBar = new wxMenuBar;
-    menuBar->Append(file, LoadResString(2));
+    menuBar->Append(file, LoadResString(StringId::FileMenu));
     SetMenuBar(menuBar);
 }
 

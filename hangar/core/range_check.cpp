@@ -1,36 +1,15 @@
 #include "hangar/core/range_check.h"
 
+#include "hangar/core/integer_text.h"
+
 namespace
 {
-// Reads text as a base-10 integer. Saturates at +/- 2^62 so that any number of digits compares
-// correctly with 32-bit bounds.
+// Reads the whole text as a base-10 integer: nothing may follow the digits.
 bool ReadInteger(const wxString& text, long long& value)
 {
-    constexpr long long kLimit = 1LL << 62;
-    wxString::const_iterator it = text.begin();
-    const wxString::const_iterator end = text.end();
-    while (it != end &&
-           (*it == ' ' || *it == '\t' || *it == '\n' || *it == '\r' || *it == '\f' || *it == '\v'))
-        ++it;
-    bool negative = false;
-    if (it != end && (*it == '+' || *it == '-'))
-    {
-        negative = *it == '-';
-        ++it;
-    }
-    if (it == end)
-        return false;
-    long long magnitude = 0;
-    for (; it != end; ++it)
-    {
-        const wxUniChar c = *it;
-        if (c < '0' || c > '9')
-            return false;
-        const long long digit = static_cast<long long>(c.GetValue() - '0');
-        magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
+    const LeadingInteger64 read = ReadLeadingInteger(text);
+    value = read.m_value;
+    return read.m_hasDigits && read.m_wholeText;
 }
 } // namespace
 

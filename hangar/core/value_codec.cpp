@@ -1,5 +1,8 @@
 #include "hangar/core/value_codec.h"
 
+#include "hangar/core/integer_text.h"
+
+#include <algorithm>
 #include <climits>
 
 wxString CheckBoxText(bool checked)
@@ -62,29 +65,8 @@ wxString JoinStrings(const wxArrayString& items, const wxString& separator)
 
 int LeadingInteger(const wxString& text)
 {
-    auto it = text.begin();
-    while (it != text.end() &&
-           (*it == ' ' || *it == '\t' || *it == '\n' || *it == '\v' || *it == '\f' || *it == '\r'))
-        ++it;
-    bool negative = false;
-    if (it != text.end() && (*it == '+' || *it == '-'))
-    {
-        negative = *it == '-';
-        ++it;
-    }
-    long long value = 0;
-    for (; it != text.end() && *it >= '0' && *it <= '9'; ++it)
-    {
-        if (value <= INT_MAX) // beyond that only the clamping below matters
-            value = value * 10 + (static_cast<int>((*it).GetValue()) - '0');
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
+    const long long value = ReadLeadingInteger(text).m_value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 wxString RoundsForFile(const wxString& fieldText)

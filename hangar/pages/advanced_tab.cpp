@@ -1,144 +1,139 @@
 #include "hangar/pages/advanced_tab.h"
 
-#include "hangar/core/res_string.h"
-#include "hangar/hangar_frame.h"
-#include "hangar/pages/group_box.h"
+#include "hangar/core/punkbuster.h"
 #include "hangar/pages/page_layout.h"
-#include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
 #include "hangar/window_ids.h"
+#include "resources/string_table.h"
 
 #include <wx/checkbox.h>
-#include <wx/filefn.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
-
-bool IsPunkBusterInstalled(const wxString& serverFolder)
-{
-    return wxFileExists(serverFolder + "/../TROVGame/pb/PnkBstrA.exe");
-}
 
 namespace
 {
-// One row of a spawning grid: the caption and the numeric field with its range.
-wxTextCtrl* AddNumberRow(wxWindow* group, wxSizer* grid, int id, int stringId, int minValue,
-                         int maxValue)
+// The page's controls, in the order SetDefaults puts them back (the order of their window ids).
+// PunkBuster is checked by default only where the program is installed (SetDefaults).
+const PageSettings kSettings = {
+    CheckBoxSetting("AmmoDrop", AdvancedId::AmmoDrop, StringId::EnableAmmoDrop, true),
+    CheckBoxSetting("DisableRifleClass", AdvancedId::DisableRifleClass, StringId::DisableRifleClass,
+                    false),
+    CheckBoxSetting("DisableSMGClass", AdvancedId::DisableSMGClass, StringId::DisableSMGClass,
+                    false),
+    CheckBoxSetting("DisableAutoRifleClass", AdvancedId::DisableAutoRifleClass,
+                    StringId::DisableAutoRifleClass, false),
+    CheckBoxSetting("DisableSniperClass", AdvancedId::DisableSniperClass,
+                    StringId::DisableSniperRifleClass, false),
+    CheckBoxSetting("DisableRocketClass", AdvancedId::DisableRocketClass,
+                    StringId::DisableRocketClass, false),
+    CheckBoxSetting("FriendlyFire", AdvancedId::FriendlyFire, StringId::FriendlyFire, true),
+    CheckBoxSetting("HealthDrop", AdvancedId::HealthDrop, StringId::EnableHealthDrop, true),
+    // Below the range typing allows: set by the program, shown and saved as it is.
+    NumberSetting("Invincibility", AdvancedId::Invincibility, StringId::InvincibilityTime, "0", 1,
+                  60),
+    CheckBoxSetting("PunkBuster", AdvancedId::PunkBuster, StringId::EnablePunkBuster, true),
+    NumberSetting("SpawnPostDelayAxis", AdvancedId::SpawnPostDelayAxis, StringId::Axis, "1", 1, 60),
+    NumberSetting("SpawnPostDelayAllies", AdvancedId::SpawnPostDelayAllies, StringId::Allies, "1",
+                  1, 60),
+    NumberSetting("SpawnPostDelayNonSky", AdvancedId::SpawnPostDelayNonSky,
+                  StringId::NonSkydropGame, "1", 1, 60),
+    NumberSetting("SpawnPreDelayAxis", AdvancedId::SpawnPreDelayAxis, StringId::Axis, "5", 1, 3600),
+    NumberSetting("SpawnPreDelayAllies", AdvancedId::SpawnPreDelayAllies, StringId::Allies, "5", 1,
+                  3600),
+    NumberSetting("SpawnPreDelayNonSky", AdvancedId::SpawnPreDelayNonSky, StringId::NonSkydropGame,
+                  "5", 1, 3600),
+    CheckBoxSetting("VoiceCommands", AdvancedId::VoiceCommands, StringId::EnableVoiceCommands,
+                    true),
+    CheckBoxSetting("WeaponDrop", AdvancedId::WeaponDrop, StringId::EnableWeaponDrop, true),
+    CheckBoxSetting("WeaponTracers", AdvancedId::WeaponTracers, StringId::Tracers, true),
+    CheckBoxSetting("Upgrades", AdvancedId::Upgrades, StringId::Upgrades, true),
+};
+
+const PageSetting& Setting(int id)
 {
-    grid->Add(CreateFieldCaption(group, stringId), 0, wxEXPAND | wxLEFT, 8);
-    wxTextCtrl* field = CreateTextField(group, id);
-    grid->Add(field, 0, wxEXPAND | wxRIGHT, 8);
-    field->SetValidator(RangeValidator(minValue, maxValue, g_validatorText));
-    return field;
+    return SettingFor(kSettings, id);
 }
 } // namespace
+
+const PageSettings& AdvancedTab::Settings()
+{
+    return kSettings;
+}
 
 AdvancedTab::AdvancedTab(wxWindow* parent, const wxString& serverFolder)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
       m_serverFolder(serverFolder)
 {
-    wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
-    SetSizer(pageSizer);
-    CreateLeftColumn(pageSizer);
-    CreateRightColumn(pageSizer);
+    SetSizer(new wxBoxSizer(wxHORIZONTAL));
+    CreateLeftColumn();
+    CreateRightColumn();
     SetDefaults();
 }
 
 // PunkBuster, the weapon rules and the drops.
-void AdvancedTab::CreateLeftColumn(wxSizer* pageSizer)
+void AdvancedTab::CreateLeftColumn()
 {
-    wxPanel* column = CreatePageColumn(this);
-    pageSizer->Add(column, 1, wxEXPAND | wxALL, 10);
-    wxSizer* columnSizer = column->GetSizer();
+    wxPanel* column = AddPageColumn(this, PageFlags::Column());
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
-    wxWindow* group = CreateGroupBox(column, columnSizer, sizer, LoadResString(31));
-    m_punkBuster = AddLabelledCheckBox(group, sizer, AdvancedId::PunkBuster, 32);
+    wxWindow* group = AddGroup(column, sizer, StringId::PunkBuster);
+    m_punkBuster = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::PunkBuster));
 
     sizer = new wxBoxSizer(wxVERTICAL);
-    group = CreateGroupBox(column, columnSizer, sizer, LoadResString(35));
-    m_friendlyFire = AddLabelledCheckBox(group, sizer, AdvancedId::FriendlyFire, 36);
-    m_weaponTracers = AddLabelledCheckBox(group, sizer, AdvancedId::WeaponTracers, 83);
-    m_upgrades = AddLabelledCheckBox(group, sizer, AdvancedId::Upgrades, 38);
+    group = AddGroup(column, sizer, StringId::Weapons);
+    m_friendlyFire = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::FriendlyFire));
+    m_weaponTracers = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::WeaponTracers));
+    m_upgrades = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::Upgrades));
     m_disableAutoRifleClass =
-        AddLabelledCheckBox(group, sizer, AdvancedId::DisableAutoRifleClass, 95, true);
-    m_disableRifleClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRifleClass, 93);
-    m_disableSMGClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSMGClass, 94);
-    m_disableSniperClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableSniperClass, 96);
-    m_disableRocketClass = AddLabelledCheckBox(group, sizer, AdvancedId::DisableRocketClass, 97);
+        AddLabelledCheckBox(group, sizer, Setting(AdvancedId::DisableAutoRifleClass), true);
+    m_disableRifleClass = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::DisableRifleClass));
+    m_disableSMGClass = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::DisableSMGClass));
+    m_disableSniperClass =
+        AddLabelledCheckBox(group, sizer, Setting(AdvancedId::DisableSniperClass));
+    m_disableRocketClass =
+        AddLabelledCheckBox(group, sizer, Setting(AdvancedId::DisableRocketClass));
 
     sizer = new wxBoxSizer(wxVERTICAL);
-    group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
-    m_ammoDrop = AddLabelledCheckBox(group, sizer, AdvancedId::AmmoDrop, 41);
-    m_healthDrop = AddLabelledCheckBox(group, sizer, AdvancedId::HealthDrop, 42);
-    m_weaponDrop = AddLabelledCheckBox(group, sizer, AdvancedId::WeaponDrop, 37);
-    m_voiceCommands = AddLabelledCheckBox(group, sizer, AdvancedId::VoiceCommands, 84, true);
+    group = AddGroup(column, sizer);
+    m_ammoDrop = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::AmmoDrop));
+    m_healthDrop = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::HealthDrop));
+    m_weaponDrop = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::WeaponDrop));
+    m_voiceCommands = AddLabelledCheckBox(group, sizer, Setting(AdvancedId::VoiceCommands), true);
 }
 
 // The spawning times: invincibility after a spawn, and the delays before and after it per side.
-void AdvancedTab::CreateRightColumn(wxSizer* pageSizer)
+void AdvancedTab::CreateRightColumn()
 {
-    wxPanel* column = CreatePageColumn(this);
-    pageSizer->Add(column, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
-    wxSizer* columnSizer = column->GetSizer();
+    wxPanel* column = AddPageColumn(this, PageFlags::NextColumn());
 
     wxSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(54));
-    m_invincibility = AddNumberRow(group, grid, AdvancedId::Invincibility, 56, 1, 60);
-    static_cast<RangeValidator*>(m_invincibility->GetValidator())->AcceptAsFinished("0");
+    wxWindow* group = AddGroup(column, grid, StringId::Spawning);
+    m_invincibility = AddFieldRow(group, grid, Setting(AdvancedId::Invincibility));
 
     grid = CreateFieldGrid();
-    group = CreateGroupBox(column, columnSizer, grid, LoadResString(88));
-    m_spawnPreDelayAxis = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAxis, 89, 1, 3600);
-    m_spawnPreDelayAllies = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayAllies, 90, 1, 3600);
-    m_spawnPreDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPreDelayNonSky, 91, 1, 3600);
+    group = AddGroup(column, grid, StringId::PreSpawnDelayTime);
+    m_spawnPreDelayAxis = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPreDelayAxis));
+    m_spawnPreDelayAllies = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPreDelayAllies));
+    m_spawnPreDelayNonSky = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPreDelayNonSky));
 
     grid = CreateFieldGrid();
-    group = CreateGroupBox(column, columnSizer, grid, LoadResString(87));
-    m_spawnPostDelayAxis = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAxis, 89, 1, 60);
-    m_spawnPostDelayAllies = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayAllies, 90, 1, 60);
-    m_spawnPostDelayNonSky = AddNumberRow(group, grid, AdvancedId::SpawnPostDelayNonSky, 91, 1, 60);
+    group = AddGroup(column, grid, StringId::PostSpawnDelayTime);
+    m_spawnPostDelayAxis = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPostDelayAxis));
+    m_spawnPostDelayAllies = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPostDelayAllies));
+    m_spawnPostDelayNonSky = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPostDelayNonSky));
 }
 
 void AdvancedTab::SetDefaults()
 {
-    m_ammoDrop->SetValue(true);
-
-    m_disableRifleClass->SetValue(false);
-    m_disableSMGClass->SetValue(false);
-    m_disableAutoRifleClass->SetValue(false);
-    m_disableSniperClass->SetValue(false);
-    m_disableRocketClass->SetValue(false);
-
-    m_friendlyFire->SetValue(true);
-    m_healthDrop->SetValue(true);
-
-    // Below the range typing allows (1 to 60): set by the program, shown and saved as it is.
-    m_invincibility->SetValue("0");
-
-    // Once disabled the box stays disabled, even if the program appears later.
-    if (IsPunkBusterInstalled(m_serverFolder))
-    {
-        m_punkBuster->SetValue(true);
-    }
-    else
+    SetPageDefaults(this, kSettings);
+    // Without the PunkBuster program the box is cleared and disabled; once disabled it stays
+    // disabled, even if the program appears later.
+    if (!IsPunkBusterInstalled(m_serverFolder))
     {
         m_punkBuster->SetValue(false);
         m_punkBuster->Disable();
     }
-
-    m_spawnPostDelayAxis->SetValue("1");
-    m_spawnPostDelayAllies->SetValue("1");
-    m_spawnPostDelayNonSky->SetValue("1");
-
-    m_spawnPreDelayAxis->SetValue("5");
-    m_spawnPreDelayAllies->SetValue("5");
-    m_spawnPreDelayNonSky->SetValue("5");
-
-    m_voiceCommands->SetValue(true);
-    m_weaponDrop->SetValue(true);
-    m_weaponTracers->SetValue(true);
-    m_upgrades->SetValue(true);
 }
 
 void AdvancedTab::OnSettingChanged(wxCommandEvent& event)
@@ -146,7 +141,6 @@ void AdvancedTab::OnSettingChanged(wxCommandEvent& event)
     ::OnSettingChanged(event);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(AdvancedTab, wxPanel)
     EVT_CHECKBOX(AdvancedId::AmmoDrop, AdvancedTab::OnSettingChanged)
     EVT_CHECKBOX(AdvancedId::DisableRifleClass, AdvancedTab::OnSettingChanged)

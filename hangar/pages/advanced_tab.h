@@ -1,26 +1,24 @@
 #pragma once
 
 #include "hangar/pages/defaultable.h"
+#include "hangar/pages/page_settings.h"
 
 #include <wx/panel.h>
 
 class wxCheckBox;
-class wxSizer;
 class wxTextCtrl;
 
-// True when the PunkBuster service program exists at "../TROVGame/pb/PnkBstrA.exe", resolved
-// against serverFolder (the folder the launcher was started in, the server's). The Open and Save
-// As dialogs move the working directory, so it is never used. Nothing is run or read.
-bool IsPunkBusterInstalled(const wxString& serverFolder);
-
 // The gameplay rules of the server: PunkBuster, weapons, drops, voice commands, spawning times.
-// The main window registers the public controls under their setting keys (the member name is the
-// key: m_weaponTracers is WeaponTracers).
+// The main window registers the controls of Settings() under their setting keys; each is also a
+// public member named after its key (m_weaponTracers is WeaponTracers).
 class AdvancedTab : public wxPanel, public Defaultable
 {
 public:
-    // serverFolder: where PunkBuster is looked for (see IsPunkBusterInstalled).
+    // serverFolder: where PunkBuster is looked for (IsPunkBusterInstalled, hangar/core).
     AdvancedTab(wxWindow* parent, const wxString& serverFolder);
+
+    // The page's controls with their setting keys, window ids, labels, ranges and defaults.
+    static const PageSettings& Settings();
 
     // Puts every control back to its default. Without the PunkBuster program the PunkBuster box
     // is cleared and disabled, and nothing enables it again.
@@ -51,8 +49,8 @@ public:
     wxTextCtrl* m_spawnPostDelayNonSky = nullptr;
 
 private:
-    void CreateLeftColumn(wxSizer* pageSizer);
-    void CreateRightColumn(wxSizer* pageSizer);
+    void CreateLeftColumn();
+    void CreateRightColumn();
 
     void OnSettingChanged(wxCommandEvent& event);
 

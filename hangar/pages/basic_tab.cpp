@@ -1,18 +1,16 @@
 #include "hangar/pages/basic_tab.h"
 
-#include "hangar/core/documents_folder.h"
-#include "hangar/core/res_string.h"
+#include "hangar/core/server_lists.h"
 #include "hangar/hangar_frame.h"
-#include "hangar/pages/group_box.h"
 #include "hangar/pages/page_layout.h"
-#include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
-#include "hangar/pages/text_limit.h"
 #include "hangar/window_ids.h"
+#include "resources/string_table.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/fileconf.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -21,149 +19,149 @@ namespace
 {
 constexpr long kPanelStyle = wxTAB_TRAVERSAL | wxNO_BORDER;
 
-// The game-type list file: entry names are the game types offered, in the order of the file.
-ListFile OpenGameTypes()
+// The most characters the user can put into each text field.
+constexpr std::size_t kGameNameLength = 25;
+constexpr std::size_t kWelcomeMessageLength = 512;
+constexpr std::size_t kPrivatePasswordLength = 64;
+constexpr std::size_t kUsernameLength = 64;
+constexpr std::size_t kPasswordLength = 64;
+
+// The page's controls, in the order SetDefaults puts them back. "Enabled" and "Use Cached" are
+// not saved; the hidden EncryptedLogin is carried from the file to the next save, never reset.
+const PageSettings kSettings = {
+    TextSetting("GameName", BasicId::GameName, StringId::GameName, "Nameless Battle",
+                kGameNameLength),
+    ChoiceSetting("GameType", BasicId::GameType, StringId::GameType),
+    NumberSetting("MaxPlayers", BasicId::MaxPlayers, StringId::MaxPlayers, "8", 1, 12),
+    NumberSetting("Rounds", BasicId::Rounds, StringId::NumRounds, "1", 1, 99),
+    TextSetting("Password", BasicId::Password, StringId::Password, "", kPasswordLength),
+    CheckBoxSetting(nullptr, BasicId::PrivateEnabled, StringId::Enabled, false),
+    CheckBoxSetting(nullptr, BasicId::UseCached, StringId::UseCached, false),
+    TextSetting("PrivatePassword", BasicId::PrivatePassword, StringId::Password, "",
+                kPrivatePasswordLength),
+    NumberSetting("TimeLimit", BasicId::TimeLimit, StringId::TimeLimit, "10", 1, 60),
+    TextSetting("Username", BasicId::Username, StringId::Username, "", kUsernameLength),
+    TextSetting("WelcomeMessage", BasicId::WelcomeMessage, StringId::WelcomeMessage, "",
+                kWelcomeMessageLength),
+    CarriedSetting("EncryptedLogin", BasicId::EncryptedLogin),
+};
+
+const PageSetting& Setting(int id)
 {
-    const ListEntries defaults = {
-        {LoadResString(17), "TROVGameNonNative.SDGame"},
-        {LoadResString(18), "TROVGameNonNative.DMGame"},
-        {LoadResString(19), "TROVGameNonNative.SDMGame"},
-    };
-    return OpenListFile(GetSettingsFolder(), "TROVGameTypes.ini", "TROVGame.Types", defaults);
+    return SettingFor(kSettings, id);
 }
 
+// A check box with an empty label and its caption to its left, then an empty row of 2 pixels.
+wxCheckBox* AddCaptionedCheckBox(wxWindow* group, wxSizer* grid, const PageSetting& setting)
+{
+    grid->Add(CreateFieldCaption(group, setting.m_stringId), PageFlags::Caption());
+    wxCheckBox* box = new wxCheckBox(group, setting.m_id, wxEmptyString);
+    grid->Add(box, PageFlags::Field());
+    grid->AddSpacer(2);
+    grid->AddSpacer(2);
+    return box;
+}
 } // namespace
+
+const PageSettings& BasicTab::Settings()
+{
+    return kSettings;
+}
 
 BasicTab::BasicTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kPanelStyle),
-      m_gameTypes(OpenGameTypes())
+      m_gameTypes(OpenGameTypeListFile())
 {
-    wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
-    SetSizer(pageSizer);
+    SetSizer(new wxBoxSizer(wxHORIZONTAL));
 
-    wxPanel* left = CreatePageColumn(this);
-    pageSizer->Add(left, 1, wxEXPAND | wxALL, 10);
-    wxSizer* leftSizer = left->GetSizer();
-    CreateGeneralGroup(left, leftSizer);
-    CreatePrivateGroup(left, leftSizer);
+    wxPanel* left = AddPageColumn(this, PageFlags::Column());
+    CreateGeneralGroup(left);
+    CreatePrivateGroup(left);
 
-    wxPanel* right = CreatePageColumn(this);
-    pageSizer->Add(right, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
-    wxSizer* rightSizer = right->GetSizer();
-    CreateLoginGroup(right, rightSizer);
-    CreateRoundsGroup(right, rightSizer);
-    CreateMaxPlayersGroup(right, rightSizer);
+    wxPanel* right = AddPageColumn(this, PageFlags::NextColumn());
+    CreateLoginGroup(right);
+    CreateRoundsGroup(right);
+    CreateMaxPlayersGroup(right);
 
     SetDefaults();
 }
 
-void BasicTab::CreateGeneralGroup(wxWindow* column, wxSizer* columnSizer)
+// Game Name, Game Type and Welcome Message, each under its caption.
+void BasicTab::CreateGeneralGroup(wxWindow* column)
 {
     wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
-    wxWindow* group = CreateGroupBox(column, columnSizer, content, wxEmptyString);
+    wxWindow* group = AddGroup(column, content);
 
-    content->Add(CreateFieldCaption(group, 14), 0, wxEXPAND | wxLEFT, 8);
-    content->AddSpacer(3);
-    m_gameName = CreateTextField(group, BasicId::GameName);
-    content->Add(m_gameName, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
-    LimitTextLength(m_gameName, 25);
+    const PageSetting& gameName = Setting(BasicId::GameName);
+    AddCaptionAbove(group, content, gameName);
+    m_gameName = CreateSettingField(group, gameName);
+    content->Add(m_gameName, PageFlags::GapBelow(PageFlags::Inset()));
 
-    content->Add(CreateFieldCaption(group, 16), 0, wxEXPAND | wxLEFT, 8);
-    content->AddSpacer(3);
-    m_gameType = new wxChoice(group, BasicId::GameType, wxDefaultPosition, wxDefaultSize,
+    const PageSetting& gameType = Setting(BasicId::GameType);
+    AddCaptionAbove(group, content, gameType);
+    m_gameType = new wxChoice(group, gameType.m_id, wxDefaultPosition, wxDefaultSize,
                               m_gameTypes.m_names, 0);
-    content->Add(m_gameType, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    content->Add(m_gameType, PageFlags::GapBelow(PageFlags::Inset()).Proportion(1));
 
-    content->Add(CreateFieldCaption(group, 20), 0, wxEXPAND | wxLEFT, 8);
-    content->AddSpacer(3);
-    m_welcomeMessage = CreateTextField(group, BasicId::WelcomeMessage, wxTE_MULTILINE);
-    content->Add(m_welcomeMessage, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    LimitTextLength(m_welcomeMessage, 512);
+    const PageSetting& welcomeMessage = Setting(BasicId::WelcomeMessage);
+    AddCaptionAbove(group, content, welcomeMessage);
+    m_welcomeMessage = CreateSettingField(group, welcomeMessage, wxTE_MULTILINE);
+    content->Add(m_welcomeMessage, PageFlags::Inset());
 }
 
-void BasicTab::CreatePrivateGroup(wxWindow* column, wxSizer* columnSizer)
+void BasicTab::CreatePrivateGroup(wxWindow* column)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(21));
+    wxWindow* group = AddGroup(column, grid, StringId::Private);
 
-    grid->Add(CreateFieldCaption(group, 22), 0, wxEXPAND | wxLEFT, 8);
-    m_privateEnabled = new wxCheckBox(group, BasicId::PrivateEnabled, wxEmptyString);
-    grid->Add(m_privateEnabled, 0, wxEXPAND | wxRIGHT, 8);
-    grid->AddSpacer(2);
-    grid->AddSpacer(2);
-    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_privatePassword = CreateTextField(group, BasicId::PrivatePassword, wxTE_PASSWORD);
-    grid->Add(m_privatePassword, 0, wxEXPAND | wxTOP | wxRIGHT, 5);
-    LimitTextLength(m_privatePassword, 64);
+    m_privateEnabled = AddCaptionedCheckBox(group, grid, Setting(BasicId::PrivateEnabled));
+    const PageSetting& password = Setting(BasicId::PrivatePassword);
+    grid->Add(CreateFieldCaption(group, password.m_stringId),
+              PageFlags::GapAbove(PageFlags::Caption()));
+    m_privatePassword = CreateSettingField(group, password, wxTE_PASSWORD);
+    // The one field with 5 pixels above and at the right instead of 8.
+    grid->Add(m_privatePassword, wxSizerFlags().Expand().Border(wxTOP | wxRIGHT, 5));
 }
 
-void BasicTab::CreateLoginGroup(wxWindow* column, wxSizer* columnSizer)
+void BasicTab::CreateLoginGroup(wxWindow* column)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(24));
+    wxWindow* group = AddGroup(column, grid, StringId::Login);
 
-    grid->Add(CreateFieldCaption(group, 98), 0, wxEXPAND | wxLEFT, 8);
-    m_useCached = new wxCheckBox(group, BasicId::UseCached, wxEmptyString);
-    grid->Add(m_useCached, 0, wxEXPAND | wxRIGHT, 8);
-    grid->AddSpacer(2);
-    grid->AddSpacer(2);
-    grid->Add(CreateFieldCaption(group, 25), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_username = CreateTextField(group, BasicId::Username);
-    grid->Add(m_username, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
-    LimitTextLength(m_username, 64);
-    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_password = CreateTextField(group, BasicId::Password, wxTE_PASSWORD);
-    grid->Add(m_password, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
-    LimitTextLength(m_password, 64);
+    m_useCached = AddCaptionedCheckBox(group, grid, Setting(BasicId::UseCached));
+    m_username = AddFieldRow(group, grid, Setting(BasicId::Username), true);
+    m_password = AddFieldRow(group, grid, Setting(BasicId::Password), true, wxTE_PASSWORD);
 
     // The launcher never shows or edits the cached login; it only carries it through.
-    m_encryptedLogin = CreateTextField(group, BasicId::EncryptedLogin);
+    m_encryptedLogin = CreateSettingField(group, Setting(BasicId::EncryptedLogin));
     m_encryptedLogin->Hide();
 }
 
-void BasicTab::CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer)
+void BasicTab::CreateRoundsGroup(wxWindow* column)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(27));
+    wxWindow* group = AddGroup(column, grid, StringId::Rounds);
 
-    grid->Add(CreateFieldCaption(group, 28), 0, wxEXPAND | wxLEFT, 8);
-    m_rounds = CreateTextField(group, BasicId::Rounds);
-    grid->Add(m_rounds, 0, wxEXPAND | wxRIGHT, 8);
-    m_rounds->SetValidator(RangeValidator(1, 99, g_validatorText));
-    grid->Add(CreateFieldCaption(group, 29), 0, wxEXPAND | wxTOP | wxLEFT, 8);
-    m_timeLimit = CreateTextField(group, BasicId::TimeLimit);
-    grid->Add(m_timeLimit, 0, wxEXPAND | wxTOP | wxRIGHT, 8);
-    m_timeLimit->SetValidator(RangeValidator(1, 60, g_validatorText));
+    m_rounds = AddFieldRow(group, grid, Setting(BasicId::Rounds));
+    m_timeLimit = AddFieldRow(group, grid, Setting(BasicId::TimeLimit), true);
 }
 
-void BasicTab::CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer)
+void BasicTab::CreateMaxPlayersGroup(wxWindow* column)
 {
     wxFlexGridSizer* grid = CreateFieldGrid();
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(30));
+    wxWindow* group = AddGroup(column, grid, StringId::MaxPlayers);
 
-    grid->Add(CreateFieldCaption(group, 30), 0, wxEXPAND | wxLEFT, 8);
-    m_maxPlayers = CreateTextField(group, BasicId::MaxPlayers);
-    grid->Add(m_maxPlayers, 0, wxEXPAND | wxRIGHT, 8);
-    m_maxPlayers->SetValidator(RangeValidator(1, 12, g_validatorText));
+    m_maxPlayers = AddFieldRow(group, grid, Setting(BasicId::MaxPlayers));
 }
 
 void BasicTab::SetDefaults()
 {
-    m_gameName->SetValue("Nameless Battle");
-    if (!m_gameType->IsEmpty())
-        m_gameType->SetSelection(0);
-    m_maxPlayers->SetValue("8");
-    m_rounds->SetValue("1");
-    m_password->SetValue(wxEmptyString);
-    m_privateEnabled->SetValue(false);
-    m_useCached->SetValue(false);
+    SetPageDefaults(this, kSettings);
+    // Without "Use Cached" the login fields are the user's; without "Enabled" there is no private
+    // password to type.
     m_username->Enable();
     m_password->Enable();
-    m_privatePassword->SetValue(wxEmptyString);
     m_privatePassword->Disable();
-    m_timeLimit->SetValue("10");
-    m_username->SetValue(wxEmptyString);
-    m_welcomeMessage->SetValue(wxEmptyString);
 }
 
 void BasicTab::ApplyLoadRules()
@@ -205,7 +203,6 @@ void BasicTab::OnSettingChanged(wxCommandEvent& event)
     ::OnSettingChanged(event);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
     EVT_CHECKBOX(BasicId::PrivateEnabled, BasicTab::OnPrivateEnabled)
     EVT_CHECKBOX(BasicId::UseCached, BasicTab::OnUseCached)
@@ -219,4 +216,3 @@ wxBEGIN_EVENT_TABLE(BasicTab, wxPanel)
     EVT_TEXT(BasicId::Username, BasicTab::OnSettingChanged)
     EVT_TEXT(BasicId::WelcomeMessage, BasicTab::OnSettingChanged)
 wxEND_EVENT_TABLE()
-    // clang-format on

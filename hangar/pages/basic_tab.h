@@ -2,6 +2,7 @@
 
 #include "hangar/core/list_file.h"
 #include "hangar/pages/defaultable.h"
+#include "hangar/pages/page_settings.h"
 
 #include <wx/panel.h>
 
@@ -16,6 +17,9 @@ class BasicTab : public wxPanel, public Defaultable
 {
 public:
     explicit BasicTab(wxWindow* parent);
+
+    // The page's controls with their setting keys, window ids, captions, limits and defaults.
+    static const PageSettings& Settings();
 
     void SetDefaults() override;
 
@@ -41,11 +45,11 @@ public:
     wxTextCtrl* m_maxPlayers = nullptr;
 
 private:
-    void CreateGeneralGroup(wxWindow* column, wxSizer* columnSizer);
-    void CreatePrivateGroup(wxWindow* column, wxSizer* columnSizer);
-    void CreateLoginGroup(wxWindow* column, wxSizer* columnSizer);
-    void CreateRoundsGroup(wxWindow* column, wxSizer* columnSizer);
-    void CreateMaxPlayersGroup(wxWindow* column, wxSizer* columnSizer);
+    void CreateGeneralGroup(wxWindow* column);
+    void CreatePrivateGroup(wxWindow* column);
+    void CreateLoginGroup(wxWindow* column);
+    void CreateRoundsGroup(wxWindow* column);
+    void CreateMaxPlayersGroup(wxWindow* column);
 
     void OnPrivateEnabled(wxCommandEvent& event);
     // Disables the login fields while "Use Cached" is checked; a toggle marks the document

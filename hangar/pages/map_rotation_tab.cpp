@@ -1,117 +1,98 @@
 #include "hangar/pages/map_rotation_tab.h"
 
-#include "hangar/core/documents_folder.h"
-#include "hangar/core/list_file.h"
 #include "hangar/core/res_string.h"
+#include "hangar/core/server_lists.h"
 #include "hangar/hangar_frame.h"
+#include "hangar/pages/page_layout.h"
 #include "hangar/window_ids.h"
 
 #include <wx/button.h>
 #include <wx/fileconf.h>
 #include <wx/listbox.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 namespace
 {
-// The maps written into a missing map list file: display name, map file name.
-const ListEntries kDefaultMaps = {
-    {"Kestrel", "MP_Kestrel_P"}, {"BurningFarm", "MP_BF_P"}, {"NightWatch", "MP_NW_P"},
-    {"Glacier", "MP_Gla_P"},     {"Tideline", "MP_Tid_P"},   {"Corsair", "MP_Cor_P"},
-};
-
 // The smallest size of the two lists: a few rows and room for the scroll bar. The page gives
 // them more; a list left at the toolkit's tiny default size upsets GTK once it holds rows.
 const wxSize kListSize(100, 120);
 
-// A column of the page with a vertical sizer. Each column is fitted to its content once filled,
-// so the toolkit never lays out a list or a button inside a column of the initial tiny size.
-wxPanel* CreateColumn(wxWindow* parent)
+// The page's one setting: the rotation, which SetDefaults empties.
+const PageSettings kSettings = {ListSetting("RotationList", MapRotationId::RotationList)};
+
+// A column of the page: a caption above a list that takes the rest of the height. Each column is
+// fitted to its content once filled, so the toolkit never lays out a list or a button inside a
+// column of the initial tiny size.
+wxListBox* AddListColumn(wxWindow* page, int stringId, int id, const wxArrayString& items)
 {
-    wxPanel* column = new wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                  wxTAB_TRAVERSAL | wxNO_BORDER);
-    column->SetSizer(new wxBoxSizer(wxVERTICAL));
-    return column;
+    wxPanel* column = AddPageColumn(page, PageFlags::Column());
+    wxSizer* sizer = column->GetSizer();
+    sizer->Add(CreateFieldCaption(column, stringId), wxSizerFlags().Expand().Border(wxBOTTOM, 3));
+    wxListBox* list =
+        new wxListBox(column, id, wxDefaultPosition, kListSize, 0, nullptr, wxLB_SINGLE);
+    sizer->Add(list, wxSizerFlags(1).Expand());
+    list->Append(items);
+    column->Fit();
+    return list;
 }
 } // namespace
+
+const PageSettings& MapRotationTab::Settings()
+{
+    return kSettings;
+}
 
 MapRotationTab::MapRotationTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
     const wxArrayString maps = OpenMapList();
 
-    wxBoxSizer* sizer = new wxBoxSizer(wxHORIZONTAL);
-    SetSizer(sizer);
-    sizer->Add(CreateMapColumn(maps), 1, wxEXPAND | wxALL, 10);
-    sizer->Add(CreateButtonColumn(), 0, wxALIGN_CENTER_VERTICAL, 0);
-    sizer->Add(CreateRotationColumn(), 1, wxEXPAND | wxALL, 10);
+    SetSizer(new wxBoxSizer(wxHORIZONTAL));
+    m_mapList = AddListColumn(this, StringId::Maps, MapRotationId::MapList, maps);
+    CreateButtonColumn();
+    m_rotationList =
+        AddListColumn(this, StringId::Rotation, MapRotationId::RotationList, wxArrayString());
 }
 
 MapRotationTab::~MapRotationTab() = default;
 
 wxArrayString MapRotationTab::OpenMapList()
 {
-    ListFile maps =
-        OpenListFile(GetSettingsFolder(), "TROVMaps.ini", "TROVGame.Maps", kDefaultMaps);
+    ListFile maps = OpenMapListFile();
     m_mapConfig = std::move(maps.m_config);
     return maps.m_names;
 }
 
-wxWindow* MapRotationTab::CreateMapColumn(const wxArrayString& maps)
+// The five buttons between the lists, centred in the height of the page, all disabled.
+void MapRotationTab::CreateButtonColumn()
 {
-    wxPanel* column = CreateColumn(this);
-    wxSizer* sizer = column->GetSizer();
-    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(60) + ":"), 0, wxEXPAND | wxBOTTOM,
-               3);
-    m_mapList = new wxListBox(column, MapRotationId::MapList, wxDefaultPosition, kListSize, 0,
-                              nullptr, wxLB_SINGLE);
-    sizer->Add(m_mapList, 1, wxEXPAND | wxALL, 0);
-    m_mapList->Append(maps);
-    column->Fit();
-    return column;
-}
-
-wxWindow* MapRotationTab::CreateButtonColumn()
-{
-    wxPanel* column = CreateColumn(this);
+    wxPanel* column = AddPageColumn(this, wxSizerFlags().CentreVertical());
     wxSizer* sizer = column->GetSizer();
     const auto addButton = [&](int id, const wxString& label)
     {
         wxButton* button = new wxButton(column, id, label);
         button->Enable(false);
         // GTK sizes each button to its label; one width for the column looks as intended.
-        sizer->Add(button, 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
+        sizer->Add(button, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 5));
         return button;
     };
-    m_addButton = addButton(MapRotationId::Add, LoadResString(62) + " ->");
+    m_addButton = addButton(MapRotationId::Add, LoadResString(StringId::Add) + " ->");
     sizer->AddSpacer(10);
-    m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(63));
+    m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(StringId::Remove));
     sizer->AddSpacer(20);
-    m_moveUpButton = addButton(MapRotationId::MoveUp, LoadResString(64));
+    m_moveUpButton = addButton(MapRotationId::MoveUp, LoadResString(StringId::MoveUp));
     sizer->AddSpacer(10);
-    m_moveDownButton = addButton(MapRotationId::MoveDown, LoadResString(65));
+    m_moveDownButton = addButton(MapRotationId::MoveDown, LoadResString(StringId::MoveDown));
     sizer->AddSpacer(20);
-    m_clearButton = addButton(MapRotationId::Clear, LoadResString(66));
+    m_clearButton = addButton(MapRotationId::Clear, LoadResString(StringId::Clear));
     column->Fit();
-    return column;
-}
-
-wxWindow* MapRotationTab::CreateRotationColumn()
-{
-    wxPanel* column = CreateColumn(this);
-    wxSizer* sizer = column->GetSizer();
-    sizer->Add(new wxStaticText(column, wxID_ANY, LoadResString(61) + ":"), 0, wxEXPAND | wxBOTTOM,
-               3);
-    m_rotationList = new wxListBox(column, MapRotationId::RotationList, wxDefaultPosition,
-                                   kListSize, 0, nullptr, wxLB_SINGLE);
-    sizer->Add(m_rotationList, 1, wxEXPAND | wxALL, 0);
-    column->Fit();
-    return column;
 }
 
 void MapRotationTab::SetDefaults()
 {
-    m_rotationList->Clear();
+    SetPageDefaults(this, kSettings);
     UpdateButtons();
 }
 
@@ -193,7 +174,6 @@ void MapRotationTab::SwapRotationEntries(int from, int to)
     m_rotationList->SetSelection(to);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
     EVT_LISTBOX(MapRotationId::MapList, MapRotationTab::OnListSelected)
     EVT_LISTBOX(MapRotationId::RotationList, MapRotationTab::OnListSelected)
@@ -203,4 +183,3 @@ wxBEGIN_EVENT_TABLE(MapRotationTab, wxPanel)
     EVT_BUTTON(MapRotationId::MoveDown, MapRotationTab::OnMoveDown)
     EVT_BUTTON(MapRotationId::Clear, MapRotationTab::OnClearRotation)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hangar/pages/defaultable.h"
+#include "hangar/pages/page_settings.h"
 
 #include <memory>
 #include <wx/arrstr.h>
@@ -20,6 +21,9 @@ public:
     explicit MapRotationTab(wxWindow* parent);
     ~MapRotationTab() override;
 
+    // The page's one setting, RotationList.
+    static const PageSettings& Settings();
+
     // Empties the rotation; marks nothing modified.
     void SetDefaults() override;
     // Enables the five buttons from the selections of the two lists.
@@ -30,9 +34,7 @@ public:
 private:
     // Opens the map list file and returns its map names in file order.
     wxArrayString OpenMapList();
-    wxWindow* CreateMapColumn(const wxArrayString& maps);
-    wxWindow* CreateButtonColumn();
-    wxWindow* CreateRotationColumn();
+    void CreateButtonColumn();
 
     void OnListSelected(wxCommandEvent& event);
     void OnAddMap(wxCommandEvent& event);

@@ -1,15 +1,13 @@
 #include "hangar/pages/misc_tab.h"
 
-#include "hangar/core/res_string.h"
 #include "hangar/hangar_frame.h"
-#include "hangar/pages/group_box.h"
 #include "hangar/pages/page_layout.h"
-#include "hangar/pages/range_validator.h"
 #include "hangar/pages/setting_changed.h"
-#include "hangar/pages/text_limit.h"
 #include "hangar/window_ids.h"
+#include "resources/string_table.h"
 
 #include <wx/checkbox.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -19,115 +17,126 @@ namespace
 constexpr std::size_t kRemotePasswordLength = 64;
 constexpr std::size_t kAdditionalOptionsLength = 256;
 
+// The page's controls, in the order SetDefaults puts them back (the order of their window ids,
+// the alphabetical order of their keys).
+const PageSettings kSettings = {
+    TextSetting("AdditionalOptions", MiscId::AdditionalOptions, StringId::AdditionalOptions, "",
+                kAdditionalOptionsLength),
+    CheckBoxSetting("DebugOutput", MiscId::DebugOutput, StringId::DebugOutput, false),
+    TextSetting("RemotePassword", MiscId::RemotePassword, StringId::Password, "vesta",
+                kRemotePasswordLength),
+    NumberSetting("RemotePort", MiscId::RemotePort, StringId::Port, "13500", 1024, 65530),
+    CheckBoxSetting("ShowCompass", MiscId::ShowCompass, StringId::ShowCompass, true),
+    CheckBoxSetting("ShowCrosshairs", MiscId::ShowCrosshairs, StringId::ShowCrosshairs, true),
+    CheckBoxSetting("ShowEnemyCompassDots", MiscId::ShowEnemyCompassDots,
+                    StringId::ShowEnemyCompassDots, true),
+    CheckBoxSetting("ShowEnemyNames", MiscId::ShowEnemyNames, StringId::ShowEnemyNames, true),
+    CheckBoxSetting("ShowFriendlyCompassDots", MiscId::ShowFriendlyCompassDots,
+                    StringId::ShowFriendlyCompassDots, true),
+    CheckBoxSetting("ShowFriendlyNames", MiscId::ShowFriendlyNames, StringId::ShowFriendlyNames,
+                    true),
+    CheckBoxSetting("ShowGrenadeIndicators", MiscId::ShowGrenadeIndicators,
+                    StringId::ShowGrenadeIndicators, true),
+    CheckBoxSetting("ShowHealthBar", MiscId::ShowHealthBar, StringId::ShowHealthBar, true),
+    CheckBoxSetting("ShowHitIndicators", MiscId::ShowHitIndicators, StringId::ShowHitIndicators,
+                    true),
+    CheckBoxSetting("ShowHUD", MiscId::ShowHUD, StringId::ShowHUD, true),
+    CheckBoxSetting("ShowScoreAndTime", MiscId::ShowScoreAndTime, StringId::ShowScoreAndTime, true),
+    CheckBoxSetting("ShowStanceIndicator", MiscId::ShowStanceIndicator,
+                    StringId::ShowStanceIndicator, true),
+    CheckBoxSetting("ShowText", MiscId::ShowText, StringId::ShowMessageWindow, true),
+    CheckBoxSetting("ShowWhoKilledMe", MiscId::ShowWhoKilledMe, StringId::ShowWhoKilledMe, true),
+    NumberSetting("ShowWhoKilledMeTime", MiscId::ShowWhoKilledMeTime, StringId::ShowKillerTime, "2",
+                  1, 30),
+    NumberSetting("TimeBetweenMatches", MiscId::TimeBetweenMatches, StringId::BetweenMatches, "30",
+                  1, 600),
+    NumberSetting("TimeBetweenRounds", MiscId::TimeBetweenRounds, StringId::BetweenRounds, "15", 1,
+                  600),
+};
+
+const PageSetting& Setting(int id)
+{
+    return SettingFor(kSettings, id);
+}
 } // namespace
+
+const PageSettings& MiscTab::Settings()
+{
+    return kSettings;
+}
 
 MiscTab::MiscTab(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
-    wxBoxSizer* pageSizer = new wxBoxSizer(wxHORIZONTAL);
-    SetSizer(pageSizer);
-    CreateLeftColumn(pageSizer);
-    CreateRightColumn(pageSizer);
+    SetSizer(new wxBoxSizer(wxHORIZONTAL));
+    CreateLeftColumn();
+    CreateRightColumn();
     SetDefaults();
 }
 
 // The display switches, with the Show Killer Time field under "Show Who Killed Me".
-void MiscTab::CreateLeftColumn(wxSizer* pageSizer)
+void MiscTab::CreateLeftColumn()
 {
-    wxPanel* column = CreatePageColumn(this);
-    pageSizer->Add(column, 1, wxEXPAND | wxALL, 10);
+    wxPanel* column = AddPageColumn(this, PageFlags::Column());
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
-    wxWindow* group = CreateGroupBox(column, column->GetSizer(), sizer, LoadResString(49));
-    m_debugOutput = AddLabelledCheckBox(group, sizer, MiscId::DebugOutput, 52);
-    m_showCompass = AddLabelledCheckBox(group, sizer, MiscId::ShowCompass, 71, true);
-    m_showCrosshairs = AddLabelledCheckBox(group, sizer, MiscId::ShowCrosshairs, 72);
-    m_showEnemyCompassDots = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyCompassDots, 73);
-    m_showEnemyNames = AddLabelledCheckBox(group, sizer, MiscId::ShowEnemyNames, 51);
+    wxWindow* group = AddGroup(column, sizer, StringId::ShowFlags);
+    m_debugOutput = AddLabelledCheckBox(group, sizer, Setting(MiscId::DebugOutput));
+    m_showCompass = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowCompass), true);
+    m_showCrosshairs = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowCrosshairs));
+    m_showEnemyCompassDots =
+        AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowEnemyCompassDots));
+    m_showEnemyNames = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowEnemyNames));
     m_showFriendlyCompassDots =
-        AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyCompassDots, 74);
-    m_showFriendlyNames = AddLabelledCheckBox(group, sizer, MiscId::ShowFriendlyNames, 75);
-    m_showGrenadeIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowGrenadeIndicators, 76);
-    m_showHealthBar = AddLabelledCheckBox(group, sizer, MiscId::ShowHealthBar, 77);
-    m_showHitIndicators = AddLabelledCheckBox(group, sizer, MiscId::ShowHitIndicators, 78);
-    m_showHUD = AddLabelledCheckBox(group, sizer, MiscId::ShowHUD, 79);
-    m_showText = AddLabelledCheckBox(group, sizer, MiscId::ShowText, 82);
-    m_showScoreAndTime = AddLabelledCheckBox(group, sizer, MiscId::ShowScoreAndTime, 80);
-    m_showStanceIndicator = AddLabelledCheckBox(group, sizer, MiscId::ShowStanceIndicator, 81);
-    m_showWhoKilledMe = AddLabelledCheckBox(group, sizer, MiscId::ShowWhoKilledMe, 85, true);
+        AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowFriendlyCompassDots));
+    m_showFriendlyNames = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowFriendlyNames));
+    m_showGrenadeIndicators =
+        AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowGrenadeIndicators));
+    m_showHealthBar = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowHealthBar));
+    m_showHitIndicators = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowHitIndicators));
+    m_showHUD = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowHUD));
+    m_showText = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowText));
+    m_showScoreAndTime = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowScoreAndTime));
+    m_showStanceIndicator = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowStanceIndicator));
+    m_showWhoKilledMe = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowWhoKilledMe), true);
 
-    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 2, 0, 10);
-    grid->AddGrowableCol(1);
-    sizer->Add(grid, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    grid->Add(CreateFieldCaption(group, 86), 0, wxEXPAND | wxLEFT, 24);
-    m_showWhoKilledMeTime = CreateTextField(group, MiscId::ShowWhoKilledMeTime);
-    grid->Add(m_showWhoKilledMeTime, 1, wxEXPAND | wxRIGHT, 8);
-    m_showWhoKilledMeTime->SetValidator(RangeValidator(1, 30, g_validatorText));
+    wxFlexGridSizer* grid = CreateFieldGrid();
+    sizer->Add(grid, PageFlags::Inset());
+    // The caption stands indented under the box above it.
+    const PageSetting& killerTime = Setting(MiscId::ShowWhoKilledMeTime);
+    grid->Add(CreateFieldCaption(group, killerTime.m_stringId),
+              PageFlags::Caption().Border(wxLEFT, 24));
+    m_showWhoKilledMeTime = CreateSettingField(group, killerTime);
+    grid->Add(m_showWhoKilledMeTime, PageFlags::Field());
 }
 
 // Remote administration, the wait times and the additional options.
-void MiscTab::CreateRightColumn(wxSizer* pageSizer)
+void MiscTab::CreateRightColumn()
 {
-    wxPanel* column = CreatePageColumn(this);
-    pageSizer->Add(column, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 10);
-    wxSizer* columnSizer = column->GetSizer();
+    wxPanel* column = AddPageColumn(this, PageFlags::NextColumn());
 
-    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 2, 0, 10);
-    grid->AddGrowableCol(1);
-    wxWindow* group = CreateGroupBox(column, columnSizer, grid, LoadResString(68));
-    grid->Add(CreateFieldCaption(group, 69), 1, wxEXPAND | wxLEFT, 8);
-    m_remotePort = CreateTextField(group, MiscId::RemotePort);
-    grid->Add(m_remotePort, 1, wxEXPAND | wxRIGHT, 8);
-    m_remotePort->SetValidator(RangeValidator(1024, 65530, g_validatorText));
-    grid->Add(CreateFieldCaption(group, 23), 0, wxEXPAND | wxLEFT | wxTOP, 8);
-    m_remotePassword = CreateTextField(group, MiscId::RemotePassword, wxTE_PASSWORD);
-    grid->Add(m_remotePassword, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
-    LimitTextLength(m_remotePassword, kRemotePasswordLength);
+    wxFlexGridSizer* grid = CreateFieldGrid();
+    wxWindow* group = AddGroup(column, grid, StringId::RemoteAdministration);
+    m_remotePort = AddFieldRow(group, grid, Setting(MiscId::RemotePort));
+    m_remotePassword =
+        AddFieldRow(group, grid, Setting(MiscId::RemotePassword), true, wxTE_PASSWORD);
 
-    grid = new wxFlexGridSizer(2, 2, 0, 10);
-    grid->AddGrowableCol(1);
-    group = CreateGroupBox(column, columnSizer, grid, LoadResString(57));
-    grid->Add(CreateFieldCaption(group, 58), 1, wxEXPAND | wxLEFT, 8);
-    m_timeBetweenRounds = CreateTextField(group, MiscId::TimeBetweenRounds);
-    grid->Add(m_timeBetweenRounds, 1, wxEXPAND | wxRIGHT, 8);
-    m_timeBetweenRounds->SetValidator(RangeValidator(1, 600, g_validatorText));
-    grid->Add(CreateFieldCaption(group, 59), 0, wxEXPAND | wxLEFT | wxTOP, 8);
-    m_timeBetweenMatches = CreateTextField(group, MiscId::TimeBetweenMatches);
-    grid->Add(m_timeBetweenMatches, 1, wxEXPAND | wxRIGHT | wxTOP, 8);
-    m_timeBetweenMatches->SetValidator(RangeValidator(1, 600, g_validatorText));
+    grid = CreateFieldGrid();
+    group = AddGroup(column, grid, StringId::WaitTime);
+    m_timeBetweenRounds = AddFieldRow(group, grid, Setting(MiscId::TimeBetweenRounds));
+    m_timeBetweenMatches = AddFieldRow(group, grid, Setting(MiscId::TimeBetweenMatches), true);
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
-    group = CreateGroupBox(column, columnSizer, sizer, wxEmptyString);
-    sizer->Add(CreateFieldCaption(group, 53), 0, wxEXPAND | wxLEFT, 8);
-    sizer->AddSpacer(3);
-    m_additionalOptions = CreateTextField(group, MiscId::AdditionalOptions, wxTE_MULTILINE);
-    sizer->Add(m_additionalOptions, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
-    LimitTextLength(m_additionalOptions, kAdditionalOptionsLength);
+    group = AddGroup(column, sizer);
+    const PageSetting& additionalOptions = Setting(MiscId::AdditionalOptions);
+    AddCaptionAbove(group, sizer, additionalOptions);
+    m_additionalOptions = CreateSettingField(group, additionalOptions, wxTE_MULTILINE);
+    sizer->Add(m_additionalOptions, PageFlags::Inset());
 }
 
 void MiscTab::SetDefaults()
 {
-    m_additionalOptions->SetValue(wxEmptyString);
-    m_debugOutput->SetValue(false);
-    m_remotePassword->SetValue("vesta");
-    m_remotePort->SetValue("13500");
-    m_showCompass->SetValue(true);
-    m_showCrosshairs->SetValue(true);
-    m_showEnemyCompassDots->SetValue(true);
-    m_showEnemyNames->SetValue(true);
-    m_showFriendlyCompassDots->SetValue(true);
-    m_showFriendlyNames->SetValue(true);
-    m_showGrenadeIndicators->SetValue(true);
-    m_showHealthBar->SetValue(true);
-    m_showHitIndicators->SetValue(true);
-    m_showHUD->SetValue(true);
-    m_showScoreAndTime->SetValue(true);
-    m_showStanceIndicator->SetValue(true);
-    m_showText->SetValue(true);
-    m_showWhoKilledMe->SetValue(true);
-    m_showWhoKilledMeTime->SetValue("2");
-    m_timeBetweenMatches->SetValue("30");
-    m_timeBetweenRounds->SetValue("15");
+    SetPageDefaults(this, kSettings);
     SyncKillerTimeField();
 }
 
@@ -155,7 +164,6 @@ void MiscTab::OnShowWhoKilledMe(wxCommandEvent& /*event*/)
     MarkModified(); // the box is a setting of its own
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(MiscTab, wxPanel)
     EVT_TEXT(MiscId::AdditionalOptions, MiscTab::OnSettingChanged)
     EVT_TEXT(MiscId::RemotePassword, MiscTab::OnSettingChanged)

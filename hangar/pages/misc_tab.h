@@ -1,20 +1,23 @@
 #pragma once
 
 #include "hangar/pages/defaultable.h"
+#include "hangar/pages/page_settings.h"
 
 #include <wx/panel.h>
 
 class wxCheckBox;
-class wxSizer;
 class wxTextCtrl;
 
 // The heads-up display switches, debug output, remote administration, the wait times and the
-// additional options of the server. The main window registers the public controls under their
-// setting keys (the member name is the key: m_showText is ShowText).
+// additional options of the server. The main window registers the controls of Settings() under
+// their setting keys; each is also a public member named after its key (m_showText is ShowText).
 class MiscTab : public wxPanel, public Defaultable
 {
 public:
     explicit MiscTab(wxWindow* parent);
+
+    // The page's controls with their setting keys, window ids, labels, limits and defaults.
+    static const PageSettings& Settings();
 
     // Puts every control back to its default, then brings the Show Killer Time field in line
     // with its box.
@@ -48,8 +51,8 @@ public:
     wxTextCtrl* m_timeBetweenRounds = nullptr;
 
 private:
-    void CreateLeftColumn(wxSizer* pageSizer);
-    void CreateRightColumn(wxSizer* pageSizer);
+    void CreateLeftColumn();
+    void CreateRightColumn();
 
     void OnSettingChanged(wxCommandEvent& event);
     // Unchecking empties and disables the Show Killer Time field, checking enables it; either

@@ -1,19 +1,67 @@
 #include "hangar/pages/page_layout.h"
 
 #include "hangar/core/res_string.h"
+#include "hangar/hangar_frame.h"
+#include "hangar/pages/group_box.h"
+#include "hangar/pages/range_validator.h"
+#include "hangar/pages/text_limit.h"
 
 #include <wx/checkbox.h>
 #include <wx/panel.h>
-#include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-wxPanel* CreatePageColumn(wxWindow* page)
+namespace PageFlags
+{
+wxSizerFlags Column()
+{
+    return wxSizerFlags(1).Expand().Border(wxALL, 10);
+}
+
+wxSizerFlags NextColumn()
+{
+    return wxSizerFlags(1).Expand().Border(wxTOP | wxBOTTOM | wxRIGHT, 10);
+}
+
+wxSizerFlags Caption()
+{
+    return wxSizerFlags().Expand().Border(wxLEFT, 8);
+}
+
+wxSizerFlags Field()
+{
+    return wxSizerFlags().Expand().Border(wxRIGHT, 8);
+}
+
+wxSizerFlags Inset()
+{
+    return wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8);
+}
+
+wxSizerFlags GapAbove(wxSizerFlags flags)
+{
+    return flags.Border((flags.GetFlags() & wxALL) | wxTOP, flags.GetBorderInPixels());
+}
+
+wxSizerFlags GapBelow(wxSizerFlags flags)
+{
+    return flags.Border((flags.GetFlags() & wxALL) | wxBOTTOM, flags.GetBorderInPixels());
+}
+} // namespace PageFlags
+
+wxPanel* AddPageColumn(wxWindow* page, const wxSizerFlags& flags)
 {
     wxPanel* column = new wxPanel(page, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                   wxTAB_TRAVERSAL | wxNO_BORDER);
     column->SetSizer(new wxBoxSizer(wxVERTICAL));
+    page->GetSizer()->Add(column, flags);
     return column;
+}
+
+wxWindow* AddGroup(wxWindow* column, wxSizer* content, int captionId)
+{
+    const wxString caption = captionId != 0 ? LoadResString(captionId) : wxString();
+    return CreateGroupBox(column, column->GetSizer(), content, caption);
 }
 
 wxFlexGridSizer* CreateFieldGrid()
@@ -23,9 +71,20 @@ wxFlexGridSizer* CreateFieldGrid()
     return grid;
 }
 
-wxTextCtrl* CreateTextField(wxWindow* parent, int id, long style)
+wxTextCtrl* CreateSettingField(wxWindow* parent, const PageSetting& setting, long style)
 {
-    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, style);
+    wxTextCtrl* field = new wxTextCtrl(parent, setting.m_id, wxEmptyString, wxDefaultPosition,
+                                       wxDefaultSize, style);
+    if (setting.m_minValue != 0 || setting.m_maxValue != 0)
+    {
+        RangeValidator validator(setting.m_minValue, setting.m_maxValue, g_validatorText);
+        if (setting.m_text && validator.CheckRange(setting.m_text, true) != 0)
+            validator.AcceptAsFinished(setting.m_text);
+        field->SetValidator(validator);
+    }
+    if (setting.m_maxLength != 0)
+        LimitTextLength(field, setting.m_maxLength);
+    return field;
 }
 
 wxStaticText* CreateFieldCaption(wxWindow* parent, int stringId)
@@ -34,11 +93,28 @@ wxStaticText* CreateFieldCaption(wxWindow* parent, int stringId)
                             wxDefaultSize, 0);
 }
 
-wxCheckBox* AddLabelledCheckBox(wxWindow* parent, wxSizer* sizer, int id, int stringId,
+void AddCaptionAbove(wxWindow* group, wxSizer* sizer, const PageSetting& setting)
+{
+    sizer->Add(CreateFieldCaption(group, setting.m_stringId), PageFlags::Caption());
+    sizer->AddSpacer(3);
+}
+
+wxTextCtrl* AddFieldRow(wxWindow* group, wxSizer* grid, const PageSetting& setting, bool gapAbove,
+                        long style)
+{
+    const auto gap = [gapAbove](wxSizerFlags flags)
+    { return gapAbove ? PageFlags::GapAbove(flags) : flags; };
+    grid->Add(CreateFieldCaption(group, setting.m_stringId), gap(PageFlags::Caption()));
+    wxTextCtrl* field = CreateSettingField(group, setting, style);
+    grid->Add(field, gap(PageFlags::Field()));
+    return field;
+}
+
+wxCheckBox* AddLabelledCheckBox(wxWindow* group, wxSizer* sizer, const PageSetting& setting,
                                 bool gapAbove)
 {
-    wxCheckBox* box = new wxCheckBox(parent, id, "  " + LoadResString(stringId), wxDefaultPosition,
-                                     wxDefaultSize, 0);
-    sizer->Add(box, 0, wxEXPAND | wxLEFT | wxRIGHT | (gapAbove ? wxTOP : 0), 8);
+    wxCheckBox* box = new wxCheckBox(group, setting.m_id, "  " + LoadResString(setting.m_stringId),
+                                     wxDefaultPosition, wxDefaultSize, 0);
+    sizer->Add(box, gapAbove ? PageFlags::GapAbove(PageFlags::Inset()) : PageFlags::Inset());
     return box;
 }

@@ -1,31 +1,65 @@
 #pragma once
 
-#include <wx/string.h>
+#include "hangar/pages/page_settings.h"
+
+#include <wx/sizer.h>
 
 class wxCheckBox;
-class wxFlexGridSizer;
 class wxPanel;
-class wxSizer;
 class wxStaticText;
 class wxTextCtrl;
 class wxWindow;
 
 // Building blocks shared by the settings pages.
 
-// A column of a page: a plain panel with a vertical box sizer; the caller adds it to the page.
-wxPanel* CreatePageColumn(wxWindow* page);
+// The sizer flags of the pages.
+namespace PageFlags
+{
+// A column of a page: it takes its share of the width, 10 pixels around it.
+wxSizerFlags Column();
+// A column right of another one, which already keeps 10 pixels between them.
+wxSizerFlags NextColumn();
+// A field's caption, left of the field or above it: 8 pixels at the left.
+wxSizerFlags Caption();
+// A field right of its caption: 8 pixels at the right.
+wxSizerFlags Field();
+// An item across its group (a check box with its own label, a field under its caption): 8 pixels
+// left and right.
+wxSizerFlags Inset();
+// The same flags with the border on top as well, a small gap above the item.
+wxSizerFlags GapAbove(wxSizerFlags flags);
+// The same flags with the border below as well.
+wxSizerFlags GapBelow(wxSizerFlags flags);
+} // namespace PageFlags
+
+// A column of a page: a plain panel with a vertical box sizer, added to the page's sizer.
+wxPanel* AddPageColumn(wxWindow* page, const wxSizerFlags& flags);
+
+// A group of a column: a group box (CreateGroupBox) with the caption string captionId, or none
+// when it is 0, whose controls go into `content`. Returns the panel that is their parent.
+wxWindow* AddGroup(wxWindow* column, wxSizer* content, int captionId = 0);
 
 // The grid of a field group: two columns (caption, field), no vertical gap, 10 pixels between the
 // columns, the field column growing.
 wxFlexGridSizer* CreateFieldGrid();
 
-// An empty text field with the given window id and style.
-wxTextCtrl* CreateTextField(wxWindow* parent, int id, long style = 0);
+// The text field of a setting, empty, with the given style: with the setting's range validator (a
+// default outside the range, set by the program, is accepted as a finished value) or its length
+// limit.
+wxTextCtrl* CreateSettingField(wxWindow* parent, const PageSetting& setting, long style = 0);
 
 // The caption of a field: the string-table text followed by ":".
 wxStaticText* CreateFieldCaption(wxWindow* parent, int stringId);
 
-// A check box that carries its own label, two spaces after the box, added to a vertical sizer with
-// 8 pixels left and right; gapAbove opens 8 pixels above it as well.
-wxCheckBox* AddLabelledCheckBox(wxWindow* parent, wxSizer* sizer, int id, int stringId,
+// The setting's caption above the item added next, 3 pixels over it.
+void AddCaptionAbove(wxWindow* group, wxSizer* sizer, const PageSetting& setting);
+
+// A row of a field grid: the setting's caption, then its field (CreateSettingField); gapAbove
+// opens 8 pixels above the row.
+wxTextCtrl* AddFieldRow(wxWindow* group, wxSizer* grid, const PageSetting& setting,
+                        bool gapAbove = false, long style = 0);
+
+// A check box that carries its own label, two spaces after the box, added across its group;
+// gapAbove opens 8 pixels above it.
+wxCheckBox* AddLabelledCheckBox(wxWindow* group, wxSizer* sizer, const PageSetting& setting,
                                 bool gapAbove = false);

@@ -5,10 +5,11 @@
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
-wxBEGIN_EVENT_TABLE(RangeValidator, wxValidator) EVT_CHAR(RangeValidator::OnChar)
-    wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(RangeValidator, wxValidator)
+    EVT_CHAR(RangeValidator::OnChar)
+wxEND_EVENT_TABLE()
 
-        RangeValidator::RangeValidator(std::int32_t minValue, std::int32_t maxValue, wxString* text)
+RangeValidator::RangeValidator(std::int32_t minValue, std::int32_t maxValue, wxString* text)
     : m_minValue(minValue), m_maxValue(maxValue), m_text(text)
 {
 }

@@ -1,7 +1,8 @@
-// The settings document: validation, save, Save As, load and the File commands.
+// The settings document: save, Save As, load and the File commands.
 
 #include "hangar/control_values.h"
 #include "hangar/core/documents_folder.h"
+#include "hangar/core/punkbuster.h"
 #include "hangar/core/res_string.h"
 #include "hangar/core/safe_file.h"
 #include "hangar/hangar_frame.h"
@@ -16,7 +17,6 @@
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
-#include <wx/listbox.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
@@ -29,12 +29,6 @@ const wxString kWildcard = "Config files (*.ini)|*.ini";
 wxString GroupPath(const SettingsSection& section)
 {
     return "/DedicatedServer." + section.m_name;
-}
-
-bool IsEmptyText(const SettingsSection& section, const wxString& key)
-{
-    const wxTextCtrl* text = dynamic_cast<const wxTextCtrl*>(section.Find(key));
-    return text && text->GetValue().empty();
 }
 
 // The file the Open and Save As dialogs propose, with the folder they start in: the default
@@ -80,25 +74,6 @@ bool HeldByAMainWindow(const wxConfigBase* config)
     return false;
 }
 } // namespace
-
-bool HangarFrame::ValidateSettings()
-{
-    wxString message;
-    if (!m_basicTab->m_useCached->GetValue())
-    {
-        if (IsEmptyText(m_section, "Username"))
-            message = wxString::Format(LoadResString(67), LoadResString(25));
-        else if (IsEmptyText(m_section, "Password"))
-            message = wxString::Format(LoadResString(67), LoadResString(23));
-    }
-    const wxListBox* rotation = dynamic_cast<const wxListBox*>(m_section.Find("RotationList"));
-    if (rotation && rotation->IsEmpty())
-        message = wxString::Format(LoadResString(67), LoadResString(13));
-    if (message.empty())
-        return true;
-    ShowError(message);
-    return false;
-}
 
 bool HangarFrame::SaveSettings()
 {
@@ -311,8 +286,8 @@ bool HangarFrame::OfferToSaveChanges()
     const wxString question = m_filePath.empty()
                                   ? wxString("Do you want to save your changes?")
                                   : "Do you want to save your changes to " + m_fileName + "?";
-    switch (
-        wxMessageBox(question, LoadResString(1), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, this))
+    switch (wxMessageBox(question, LoadResString(StringId::LauncherTitle),
+                         wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, this))
     {
     case wxYES:
         return SaveDocument();
@@ -331,10 +306,11 @@ bool HangarFrame::MayReplaceFile()
         return true;
     const wxString question =
         "The file " + m_fileName + " has changed on disk since it was opened. Overwrite it?";
-    return wxMessageBox(question, LoadResString(1), wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
+    return wxMessageBox(question, LoadResString(StringId::LauncherTitle),
+                        wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
 }
 
 void HangarFrame::ShowError(const wxString& message)
 {
-    wxMessageBox(message, LoadResString(1), wxOK | wxICON_ERROR, this);
+    wxMessageBox(message, LoadResString(StringId::LauncherTitle), wxOK | wxICON_ERROR, this);
 }

@@ -19,5 +19,6 @@ void HangarFrame::OnLaunch(wxCommandEvent& /*event*/)
     int failure = LaunchCode::Unlisted;
     if (PlatformStartDetached(m_startDir, kServerExecutable, m_fileName, &failure))
         return;
-    wxMessageBox(LaunchFailureMessage(failure), LoadResString(1), wxOK | wxICON_ERROR, this);
+    wxMessageBox(LaunchFailureMessage(failure), LoadResString(StringId::LauncherTitle),
+                 wxOK | wxICON_ERROR, this);
 }

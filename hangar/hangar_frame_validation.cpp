@@ -1,14 +1,25 @@
-// The numeric fields judged as finished values before anything is written or started.
+// What every save and launch checks before anything is written or started: the required fields,
+// then the numeric fields judged as finished values.
 
+#include "hangar/core/res_string.h"
 #include "hangar/hangar_frame.h"
+#include "hangar/pages/basic_tab.h"
 #include "hangar/pages/range_validator.h"
 
 #include <vector>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
 
 namespace
 {
+bool IsEmptyText(const SettingsSection& section, const wxString& key)
+{
+    const wxTextCtrl* text = dynamic_cast<const wxTextCtrl*>(section.Find(key));
+    return text && text->GetValue().empty();
+}
+
 // The text fields under window that carry a RangeValidator, in the order they were created.
 void CollectNumberFields(wxWindow* window, std::vector<wxTextCtrl*>* fields)
 {
@@ -21,6 +32,28 @@ void CollectNumberFields(wxWindow* window, std::vector<wxTextCtrl*>* fields)
     }
 }
 } // namespace
+
+bool HangarFrame::ValidateSettings()
+{
+    wxString message;
+    if (!m_basicTab->m_useCached->GetValue())
+    {
+        if (IsEmptyText(m_section, "Username"))
+            message = wxString::Format(LoadResString(StringId::CannotBeLeftBlank),
+                                       LoadResString(StringId::Username));
+        else if (IsEmptyText(m_section, "Password"))
+            message = wxString::Format(LoadResString(StringId::CannotBeLeftBlank),
+                                       LoadResString(StringId::Password));
+    }
+    const wxListBox* rotation = dynamic_cast<const wxListBox*>(m_section.Find("RotationList"));
+    if (rotation && rotation->IsEmpty())
+        message = wxString::Format(LoadResString(StringId::CannotBeLeftBlank),
+                                   LoadResString(StringId::MapRotationPage));
+    if (message.empty())
+        return true;
+    ShowError(message);
+    return false;
+}
 
 // Typing keeps these fields in range, but text left by deleting or pasted is never judged while
 // it is edited. Each enabled field is judged here by its validator, page by page; the first one
