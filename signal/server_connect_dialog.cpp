@@ -3,7 +3,6 @@
 #include "common/window_position.h"
 #include "resources/images.h"
 
-#include <algorithm>
 #include <wx/dcclient.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -48,39 +47,12 @@ ServerConnectDialog::ServerConnectDialog(const wxString& title)
     sizer->AddSpacer(25);
     sizer->Add(CreateButtonSizer(wxOK | wxCANCEL), 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT, 10);
 
-    SetSize(DialogSize());
+    SetSize(DesignedOrNeededSize(this, kDesignedSize));
     Centre(wxBOTH);
     KeepPositionWhenShown(this);
+    KeepFittingWhenFramed(this, kDesignedSize);
     m_hostName->SetFocus();
     Bind(wxEVT_PAINT, &ServerConnectDialog::OnPaint, this, GetId());
-    Bind(wxEVT_SIZE, &ServerConnectDialog::OnSize, this, GetId());
-}
-
-wxSize ServerConnectDialog::DialogSize() const
-{
-    const wxSize needed = ClientToWindowSize(GetSizer()->GetMinSize());
-    return wxSize(std::max(kDesignedSize.x, needed.x), std::max(kDesignedSize.y, needed.y));
-}
-
-void ServerConnectDialog::OnSize(wxSizeEvent& event)
-{
-    event.Skip();
-    // Under a window manager the frame it draws around the dialog is known for sure only once the
-    // dialog is on screen; should the client area have come out smaller than the controls need,
-    // it grows now.
-    const wxSize needed = GetSizer()->GetMinSize();
-    const wxSize client = GetClientSize();
-    if (client.x < needed.x || client.y < needed.y)
-        CallAfter(
-            [this, needed]
-            {
-                // The designed size is read again here, with the frame's real size: a size event
-                // can report a placeholder size of a few pixels while the window manager frames
-                // the dialog.
-                const wxSize designed = WindowToClientSize(kDesignedSize);
-                SetClientSize(
-                    wxSize(std::max(designed.x, needed.x), std::max(designed.y, needed.y)));
-            });
 }
 
 ServerConnectDialog::~ServerConnectDialog() = default;

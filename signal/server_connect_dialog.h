@@ -30,9 +30,7 @@ public:
     wxTextCtrl* GetPasswordField() const { return m_password; }
 
 private:
-    wxSize DialogSize() const;
     void OnPaint(wxPaintEvent& event);
-    void OnSize(wxSizeEvent& event);
 
     std::unique_ptr<wxBitmap> m_logo;
     wxTextCtrl* m_hostName = nullptr;
