@@ -1,5 +1,6 @@
 #include "hangar/core/settings_file.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/wx_print.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

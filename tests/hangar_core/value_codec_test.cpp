@@ -1,4 +1,5 @@
 #include "hangar/core/value_codec.h"
+#include "tests/support/wx_print.h"
 
 #include <gtest/gtest.h>
 #include <vector>

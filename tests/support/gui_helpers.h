@@ -2,6 +2,8 @@
 
 // Helpers of the GUI tests: waiting by yielding, counting events, sending real events.
 
+#include "tests/support/wx_print.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 #include <wx/app.h>
