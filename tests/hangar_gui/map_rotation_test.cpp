@@ -1,8 +1,6 @@
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
 #include "tests/hangar_gui/launcher_fixture.h"
-#include "tests/support/expect_message.h"
-#include "tests/support/wx_print.h"
 
 #include <vector>
 #include <wx/button.h>
@@ -306,7 +304,7 @@ TEST_F(MapRotationTest, ResetToDefaultsEmptiesTheRotationWithoutMarkingTheDocume
     // While the rotation stays empty the document cannot be saved.
     bool saved = true;
     wxTEST_DIALOG(saved = m_frame->SaveSettings(),
-                  ExpectMessage("Map Rotation cannot be left blank."));
+                  ExpectMessageBox("Map Rotation cannot be left blank."));
     EXPECT_FALSE(saved);
 }
 
