@@ -45,7 +45,7 @@ protected:
         ASSERT_TRUE(WriteFakeProgram(ServerPath(), RecordPath(), false, 0755, snapshot));
     }
 
-    void ClickLaunch() { ClickButton(FindButton(FrameId::Launch)); }
+    void ClickLaunch() { ClickButton(FindButton(m_frame, FrameId::Launch)); }
 
     // The record of the started server; fails the test when none came.
     ProgramRecord StartedServer()
@@ -71,8 +71,7 @@ TEST_F(LaunchTest, SavesThenStartsTheServerWithTheBareFileName)
     InstallServer(DefaultSettingsPath());
     StartLauncher();
     SelectListItem(m_frame->GetMapRotationTab()->m_mapList, 5);
-    ClickButton(dynamic_cast<wxButton*>(
-        m_frame->GetMapRotationTab()->FindWindow(MapRotationId::Add))); // Corsair
+    ClickButton(FindButton(m_frame->GetMapRotationTab(), MapRotationId::Add)); // Corsair
     ASSERT_TRUE(m_frame->IsModified());
 
     ClickLaunch();

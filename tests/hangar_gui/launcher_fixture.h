@@ -123,20 +123,6 @@ protected:
         m_frame->ProcessWindowEvent(event);
     }
 
-    // The button of the frame's own button row with this id (Reset to Defaults, Launch). Ids are
-    // unique only within their window: the pages' controls reuse them, so the notebook is skipped.
-    wxButton* FindButton(int id) const
-    {
-        for (wxWindow* child : m_frame->GetChildren())
-        {
-            if (child == static_cast<wxWindow*>(m_frame->GetNotebook()))
-                continue;
-            if (wxButton* found = FindButtonIn(child, id))
-                return found;
-        }
-        return nullptr;
-    }
-
     wxString StatusText() const { return m_frame->GetStatusBar()->GetStatusText(1); }
     wxString SettingsFolder() const { return m_home->SettingsFolder(); }
     wxString DefaultSettingsPath() const { return SettingsFolder() + "/TROVDedicatedServer.ini"; }
@@ -175,21 +161,6 @@ protected:
     HangarFrame* m_frame = nullptr;
 
 private:
-    static wxButton* FindButtonIn(wxWindow* window, int id)
-    {
-        for (wxWindow* child : window->GetChildren())
-        {
-            if (dynamic_cast<wxNotebook*>(child))
-                continue; // the pages' buttons reuse the frame's small ids
-            wxButton* button = dynamic_cast<wxButton*>(child);
-            if (button && button->GetId() == id)
-                return button;
-            if (wxButton* found = FindButtonIn(child, id))
-                return found;
-        }
-        return nullptr;
-    }
-
     void ForgetDestroyedWindow()
     {
         m_frame = nullptr;

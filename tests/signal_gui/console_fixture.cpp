@@ -144,13 +144,7 @@ void ConsoleTest::ClickDisconnect()
 
 wxButton* ConsoleTest::DisconnectButton() const
 {
-    for (wxWindow* child : m_frame->GetChildren())
-    {
-        wxButton* button = dynamic_cast<wxButton*>(child);
-        if (button && button != m_frame->GetExecuteButton())
-            return button;
-    }
-    return nullptr;
+    return FindButton(m_frame, RemoteAdminToolFrame::kDisconnectId);
 }
 
 bool ConsoleTest::WaitForConsoleEnding(const wxString& tail, long timeoutMs)
