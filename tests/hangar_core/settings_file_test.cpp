@@ -35,6 +35,18 @@ TEST(SettingsText, TextThatIsNotUtf8KeepsEveryByteAsOneCharacter)
     EXPECT_EQ(wxString(L"GameName=Caf\u00E9\n; \u0080 note\n"), text);
 }
 
+TEST(SettingsText, AByteOrderMarkAloneIsAnEmptyFile)
+{
+    // Nothing of the mark may come back as a line of its own on the next save.
+    for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
+    {
+        EXPECT_EQ(wxString(), DecodeSettingsText(mark));
+        SettingsConfig config = ConfigFromText(DecodeSettingsText(mark));
+        config->Write("/G/k", "v");
+        EXPECT_EQ("[G]\nk=v\n", SettingsFileBytes(*config));
+    }
+}
+
 TEST(SettingsText, Utf16WithItsMarkIsDecodedAndNulIsDropped)
 {
     const std::string utf16("\xFF\xFEG\0=\0x\0\n\0", 10);
