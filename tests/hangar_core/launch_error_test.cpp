@@ -1,4 +1,5 @@
 #include "hangar/core/launch_error.h"
+#include "tests/support/wx_print.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

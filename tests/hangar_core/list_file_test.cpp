@@ -1,5 +1,6 @@
 #include "hangar/core/list_file.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/wx_print.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,5 @@
 #include "hangar/core/range_check.h"
+#include "tests/support/wx_print.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "hangar/core/safe_file.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/wx_print.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -57,6 +58,16 @@ TEST_F(SafeFileTest, ANewFileIsOwnerOnlyAndAnOldOneKeepsItsMode)
     EXPECT_EQ("second\n", ReadFileBytes(path));
     EXPECT_EQ(0644u, Mode(path));
     EXPECT_EQ((std::vector<wxString>{"settings.ini"}), Names());
+}
+
+TEST_F(SafeFileTest, ANameOfTheLongestLengthIsWrittenAndReplaced)
+{
+    // A name takes at most 255 bytes; the temporary file's name beside it must fit as well.
+    const wxString name = wxString('s', 251) + ".ini";
+    ASSERT_EQ(0, WriteFileAtomically(m_folder + "/" + name, "first\n"));
+    ASSERT_EQ(0, WriteFileAtomically(m_folder + "/" + name, "second\n"));
+    EXPECT_EQ("second\n", ReadFileBytes(m_folder + "/" + name));
+    EXPECT_EQ((std::vector<wxString>{name}), Names());
 }
 
 TEST_F(SafeFileTest, ALinkStaysALinkAndItsFileIsReplaced)

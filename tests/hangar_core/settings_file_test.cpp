@@ -1,5 +1,6 @@
 #include "hangar/core/settings_file.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/wx_print.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -17,6 +18,39 @@ wxString Read(wxFileConfig& config, const wxString& key)
     config.Read(key, &value);
     return value;
 }
+
+// Points TMPDIR at a fresh folder in the home while it lives, and watches that folder and the home
+// for files created there.
+class FileWatch
+{
+public:
+    explicit FileWatch(const TempHome& home) : m_temp(home.Path() + "/tmp")
+    {
+        EXPECT_TRUE(wxMkdir(m_temp));
+        m_hadTemp = wxGetEnv("TMPDIR", &m_oldTemp);
+        wxSetEnv("TMPDIR", m_temp);
+        for (const wxString& folder : {m_temp, home.Path()})
+            EXPECT_LE(0, inotify_add_watch(m_watch, folder.utf8_str(), IN_CREATE)) << folder;
+    }
+    ~FileWatch()
+    {
+        close(m_watch);
+        m_hadTemp ? wxSetEnv("TMPDIR", m_oldTemp) : wxUnsetEnv("TMPDIR");
+    }
+
+    // True when no file was created since the watch began or the last call.
+    bool Quiet() const
+    {
+        char events[4096];
+        return read(m_watch, events, sizeof events) < 0;
+    }
+
+private:
+    const int m_watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    wxString m_temp;
+    wxString m_oldTemp;
+    bool m_hadTemp = false;
+};
 } // namespace
 
 TEST(SettingsText, Utf8IsReadAsUtf8WithoutItsByteOrderMark)
@@ -32,6 +66,18 @@ TEST(SettingsText, TextThatIsNotUtf8KeepsEveryByteAsOneCharacter)
     // "é" as Latin-1 and a stray continuation byte: one character per byte, nothing dropped.
     const wxString text = DecodeSettingsText("GameName=Caf\xE9\n; \x80 note\n");
     EXPECT_EQ(wxString(L"GameName=Caf\u00E9\n; \u0080 note\n"), text);
+}
+
+TEST(SettingsText, AByteOrderMarkAloneIsAnEmptyFile)
+{
+    // Nothing of the mark may come back as a line of its own on the next save.
+    for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
+    {
+        EXPECT_EQ(wxString(), DecodeSettingsText(mark));
+        SettingsConfig config = ConfigFromText(DecodeSettingsText(mark));
+        config->Write("/G/k", "v");
+        EXPECT_EQ("[G]\nk=v\n", SettingsFileBytes(*config));
+    }
 }
 
 TEST(SettingsText, Utf16WithItsMarkIsDecodedAndNulIsDropped)
@@ -114,20 +160,26 @@ TEST(SettingsConfig, ReadingTellsMissingFromUnreadable)
 TEST(SettingsConfig, ReadingWritesNoCopyOfTheFileAnywhere)
 {
     TempHome home;
-    const wxString temp = home.Path() + "/tmp";
-    ASSERT_TRUE(wxMkdir(temp));
-    wxString oldTemp;
-    const bool hadTemp = wxGetEnv("TMPDIR", &oldTemp);
-    wxSetEnv("TMPDIR", temp);
-    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_LE(0, inotify_add_watch(watch, temp.utf8_str(), IN_CREATE));
     ASSERT_TRUE(WriteFileBytes(home.Path() + "/s.ini", "[G]\n\nPassword=secret\n"));
+    const FileWatch watch(home);
     SettingsRead settings = ReadSettingsFile(home.Path() + "/s.ini");
-    char event[4096];
-    EXPECT_GT(0, read(watch, event, sizeof event)) << "a file was created in " << temp;
-    close(watch);
-    hadTemp ? wxSetEnv("TMPDIR", oldTemp) : wxUnsetEnv("TMPDIR");
+    EXPECT_TRUE(watch.Quiet()) << "a file was created in the home or TMPDIR";
     EXPECT_EQ("[G]\n\nPassword=secret\n", SettingsFileBytes(*settings.m_config)); // empty line kept
+}
+
+TEST(SettingsConfig, AChangedConfigurationWritesNothingWhenDeleted)
+{
+    // Only the launcher's own save writes a settings file: the toolkit never flushes the
+    // configuration behind it, not even when it is deleted after a change that was not saved.
+    TempHome home;
+    ASSERT_TRUE(WriteFileBytes(home.Path() + "/s.ini", "[G]\nPassword=secret\n"));
+    const FileWatch watch(home);
+    SettingsRead settings = ReadSettingsFile(home.Path() + "/s.ini");
+    settings.m_config->Write("/G/Password", "changed");
+    watch.Quiet(); // what reading writes is the business of the test above
+    settings.m_config.reset();
+    EXPECT_TRUE(watch.Quiet()) << "a file was created in the home or TMPDIR";
+    EXPECT_EQ("[G]\nPassword=secret\n", ReadFileBytes(home.Path() + "/s.ini"));
 }
 
 TEST(SettingsConfig, AnInstalledConfigurationLeavesTheGlobalSlotWhenDeleted)

@@ -1,4 +1,5 @@
 #include "hangar/core/value_codec.h"
+#include "tests/support/wx_print.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -86,4 +87,12 @@ TEST(RoundsValue, ReadingBackMakesSaveLoadSaveStable)
     // Anything that is not a positive whole number goes into the field as it stands.
     for (const char* other : {"0", "", "-2", " 3", "+3", "3x", "abc", "12345678901"})
         EXPECT_EQ(other, RoundsForField(other)) << other;
+}
+
+TEST(RoundsValue, NineDigitsAreReadBackAndLongerNumbersGoInAsTheyStand)
+{
+    // 2r - 1 of the largest nine-digit number still fits the field's 32-bit reading.
+    EXPECT_EQ("1999999997", RoundsForField("999999999"));
+    EXPECT_EQ("999999999", RoundsForFile("1999999997"));
+    EXPECT_EQ("1000000000", RoundsForField("1000000000"));
 }

@@ -14,7 +14,7 @@ void Retype(wxTextCtrl* field)
 }
 } // namespace
 
-TEST_F(PagesTest, PunkBusterBesideTheStartFolderIsCheckedAndEnabled)
+TEST_F(AdvancedPageTest, PunkBusterBesideTheStartFolderIsCheckedAndEnabled)
 {
     InstallPunkBuster();
     StartLauncher();
@@ -28,7 +28,7 @@ TEST_F(PagesTest, PunkBusterBesideTheStartFolderIsCheckedAndEnabled)
     EXPECT_TRUE(box->IsEnabled());
 }
 
-TEST_F(PagesTest, WithoutPunkBusterTheBoxIsClearedAndDisabledForGood)
+TEST_F(AdvancedPageTest, WithoutPunkBusterTheBoxIsClearedAndDisabledForGood)
 {
     StartLauncher();
     wxCheckBox* box = Advanced()->m_punkBuster;
@@ -42,7 +42,7 @@ TEST_F(PagesTest, WithoutPunkBusterTheBoxIsClearedAndDisabledForGood)
     EXPECT_FALSE(box->IsEnabled());
 }
 
-TEST_F(PagesTest, TypingKeepsTheSpawnTimesInTheirRanges)
+TEST_F(AdvancedPageTest, TypingKeepsTheSpawnTimesInTheirRanges)
 {
     StartLauncher();
     AdvancedTab* page = Advanced();
@@ -72,7 +72,7 @@ TEST_F(PagesTest, TypingKeepsTheSpawnTimesInTheirRanges)
     }
 }
 
-TEST_F(PagesTest, ClickingAnyCheckBoxMarksTheDocumentModified)
+TEST_F(AdvancedPageTest, ClickingAnyCheckBoxMarksTheDocumentModified)
 {
     InstallPunkBuster(); // so that its box can be clicked too
     StartLauncher();

@@ -14,7 +14,7 @@ class BasicPageTest : public LauncherTest
 protected:
     wxString GameTypesPath() const { return SettingsFolder() + "/TROVGameTypes.ini"; }
 
-    void ResetThisPage() { ClickButton(FindButton(FrameId::ResetToDefaults)); }
+    void ResetThisPage() { ClickButton(FindButton(m_frame, FrameId::ResetToDefaults)); }
 
     // Starts from a saved, unmodified document.
     void StartSaved()

@@ -3,9 +3,7 @@
 #include "hangar/core/launch_error.h"
 #include "hangar/window_ids.h"
 #include "tests/hangar_gui/launcher_fixture.h"
-#include "tests/support/expect_message.h"
 #include "tests/support/fake_program.h"
-#include "tests/support/wx_print.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -47,7 +45,7 @@ protected:
         ASSERT_TRUE(WriteFakeProgram(ServerPath(), RecordPath(), false, 0755, snapshot));
     }
 
-    void ClickLaunch() { ClickButton(FindButton(FrameId::Launch)); }
+    void ClickLaunch() { ClickButton(FindButton(m_frame, FrameId::Launch)); }
 
     // The record of the started server; fails the test when none came.
     ProgramRecord StartedServer()
@@ -73,8 +71,7 @@ TEST_F(LaunchTest, SavesThenStartsTheServerWithTheBareFileName)
     InstallServer(DefaultSettingsPath());
     StartLauncher();
     SelectListItem(m_frame->GetMapRotationTab()->m_mapList, 5);
-    ClickButton(dynamic_cast<wxButton*>(
-        m_frame->GetMapRotationTab()->FindWindow(MapRotationId::Add))); // Corsair
+    ClickButton(FindButton(m_frame->GetMapRotationTab(), MapRotationId::Add)); // Corsair
     ASSERT_TRUE(m_frame->IsModified());
 
     ClickLaunch();
@@ -128,7 +125,7 @@ TEST_F(LaunchTest, RefusedValidationStartsNothingAndWritesNothing)
     ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(), noUser));
     InstallServer();
     StartLauncher();
-    wxTEST_DIALOG(ClickLaunch(), ExpectMessage("Username cannot be left blank."));
+    wxTEST_DIALOG(ClickLaunch(), ExpectMessageBox("Username cannot be left blank."));
     EXPECT_TRUE(NothingStarted());
     EXPECT_EQ(noUser, ReadFileBytes(DefaultSettingsPath()));
 
@@ -138,7 +135,7 @@ TEST_F(LaunchTest, RefusedValidationStartsNothingAndWritesNothing)
     StartLauncher();
     Basic()->m_username->SetValue("operator");
     Basic()->m_password->SetValue("hunter2");
-    wxTEST_DIALOG(ClickLaunch(), ExpectMessage("Map Rotation cannot be left blank."));
+    wxTEST_DIALOG(ClickLaunch(), ExpectMessageBox("Map Rotation cannot be left blank."));
     EXPECT_TRUE(NothingStarted());
     EXPECT_FALSE(wxFileExists(DefaultSettingsPath()));
 }
@@ -160,12 +157,12 @@ TEST_F(LaunchTest, StartFailureShowsTheReasonAndKeepsTheDocumentSaved)
     ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(), kSavedDocument));
     StartLauncher();
     wxTEST_DIALOG(ClickLaunch(),
-                  ExpectMessage("Attempting to launch TROVServer.exe...\n"
-                                "The specified file was not found.",
-                                wxID_OK,
-                                wxString::FromUTF8("Iron Canopy\xE2\x84\xA2 Dedicated Server "
-                                                   "Launcher"),
-                                wxOK | wxICON_ERROR));
+                  ExpectMessageBox("Attempting to launch TROVServer.exe...\n"
+                                   "The specified file was not found.",
+                                   wxID_OK,
+                                   wxString::FromUTF8("Iron Canopy\xE2\x84\xA2 Dedicated Server "
+                                                      "Launcher"),
+                                   wxOK | wxICON_ERROR));
     EXPECT_FALSE(m_frame->IsModified());
     EXPECT_TRUE(m_frame->IsShown());
     // The unmodified document was saved all the same before the start was tried.
@@ -174,8 +171,8 @@ TEST_F(LaunchTest, StartFailureShowsTheReasonAndKeepsTheDocumentSaved)
     // Present but not executable.
     ASSERT_TRUE(WriteFakeProgram(ServerPath(), RecordPath(), false, 0644));
     wxTEST_DIALOG(ClickLaunch(),
-                  ExpectMessage("Attempting to launch TROVServer.exe...\n"
-                                "The operating system denied access to the specified file."));
+                  ExpectMessageBox("Attempting to launch TROVServer.exe...\n"
+                                   "The operating system denied access to the specified file."));
     EXPECT_FALSE(wxFileExists(RecordPath()));
 
     // A Windows program and no wine to run it with.
@@ -183,8 +180,8 @@ TEST_F(LaunchTest, StartFailureShowsTheReasonAndKeepsTheDocumentSaved)
     ASSERT_EQ(0, chmod(ServerPath().utf8_str(), 0755));
     const ScopedPath noWine(Home() + "/no programs here");
     wxTEST_DIALOG(ClickLaunch(),
-                  ExpectMessage("Attempting to launch TROVServer.exe...\n"
-                                "There is no application associated with the given file name "
-                                "extension. This error will also be returned if you attempt to "
-                                "print a file that is not printable."));
+                  ExpectMessageBox("Attempting to launch TROVServer.exe...\n"
+                                   "There is no application associated with the given file name "
+                                   "extension. This error will also be returned if you attempt to "
+                                   "print a file that is not printable."));
 }

@@ -6,6 +6,7 @@
 #include "hangar/pages/basic_tab.h"
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
+#include "tests/support/expect_message.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/temp_home.h"
 
@@ -17,49 +18,10 @@
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
 #include <wx/listbox.h>
-#include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/statusbr.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
-
-// What a message box showed; filled in by ExpectMessageBox.
-struct ShownMessage
-{
-    int m_count = 0;
-    wxString m_message;
-    wxString m_caption;
-    long m_style = 0;
-};
-
-// Expects one message box (wxMessageBox included) and answers it with `answer` (wxID_YES,
-// wxID_NO, wxID_CANCEL, wxID_OK), recording what it showed into `shown` when given.
-class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox>
-{
-public:
-    explicit ExpectMessageBox(int answer, ShownMessage* shown = nullptr)
-        : m_answer(answer), m_shown(shown)
-    {
-    }
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
-        if (m_shown)
-        {
-            ++m_shown->m_count;
-            m_shown->m_message = dialog->GetMessage();
-            m_shown->m_caption = dialog->GetCaption();
-            m_shown->m_style = dialog->GetMessageDialogStyle();
-        }
-        return m_answer;
-    }
-    wxString GetDefaultDescription() const override { return "a message box"; }
-
-private:
-    int m_answer;
-    ShownMessage* m_shown;
-};
 
 // What a file dialog proposed; filled in by ExpectFileDialog.
 struct ShownFileDialog
@@ -161,20 +123,6 @@ protected:
         m_frame->ProcessWindowEvent(event);
     }
 
-    // The button of the frame's own button row with this id (Reset to Defaults, Launch). Ids are
-    // unique only within their window: the pages' controls reuse them, so the notebook is skipped.
-    wxButton* FindButton(int id) const
-    {
-        for (wxWindow* child : m_frame->GetChildren())
-        {
-            if (child == static_cast<wxWindow*>(m_frame->GetNotebook()))
-                continue;
-            if (wxButton* found = FindButtonIn(child, id))
-                return found;
-        }
-        return nullptr;
-    }
-
     wxString StatusText() const { return m_frame->GetStatusBar()->GetStatusText(1); }
     wxString SettingsFolder() const { return m_home->SettingsFolder(); }
     wxString DefaultSettingsPath() const { return SettingsFolder() + "/TROVDedicatedServer.ini"; }
@@ -213,21 +161,6 @@ protected:
     HangarFrame* m_frame = nullptr;
 
 private:
-    static wxButton* FindButtonIn(wxWindow* window, int id)
-    {
-        for (wxWindow* child : window->GetChildren())
-        {
-            if (dynamic_cast<wxNotebook*>(child))
-                continue; // the pages' buttons reuse the frame's small ids
-            wxButton* button = dynamic_cast<wxButton*>(child);
-            if (button && button->GetId() == id)
-                return button;
-            if (wxButton* found = FindButtonIn(child, id))
-                return found;
-        }
-        return nullptr;
-    }
-
     void ForgetDestroyedWindow()
     {
         m_frame = nullptr;

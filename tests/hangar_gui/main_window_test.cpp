@@ -74,8 +74,8 @@ TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
 TEST_F(MainWindowTest, ButtonRowAndStatusBar)
 {
     HangarFrame* frame = StartLauncher();
-    wxButton* reset = FindButton(FrameId::ResetToDefaults);
-    wxButton* launch = FindButton(FrameId::Launch);
+    wxButton* reset = FindButton(m_frame, FrameId::ResetToDefaults);
+    wxButton* launch = FindButton(m_frame, FrameId::Launch);
     ASSERT_NE(nullptr, reset);
     ASSERT_NE(nullptr, launch);
     EXPECT_EQ("Reset to Defaults", reset->GetLabel());
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, ResetToDefaultsResetsTheCurrentPageOnly)
     rotation->Append("Kestrel");
     rotation->Append("Glacier");
 
-    wxButton* reset = FindButton(FrameId::ResetToDefaults);
+    wxButton* reset = FindButton(m_frame, FrameId::ResetToDefaults);
     ASSERT_NE(nullptr, reset);
     for (int page : {0, 1, 2})
     {

@@ -1,8 +1,6 @@
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
 #include "tests/hangar_gui/launcher_fixture.h"
-#include "tests/support/expect_message.h"
-#include "tests/support/wx_print.h"
 
 #include <vector>
 #include <wx/button.h>
@@ -25,7 +23,7 @@ protected:
         return m_page;
     }
 
-    wxButton* Button(int id) const { return dynamic_cast<wxButton*>(m_page->FindWindow(id)); }
+    wxButton* Button(int id) const { return FindButton(m_page, id); }
     void Click(int id) const { ClickButton(Button(id)); }
     void SelectMap(int index) const { SelectListItem(m_maps, index); }
     void SelectRotation(int index) const { SelectListItem(m_rotation, index); }
@@ -296,7 +294,7 @@ TEST_F(MapRotationTest, ResetToDefaultsEmptiesTheRotationWithoutMarkingTheDocume
     SelectMap(3);
     SelectRotation(1);
     m_frame->GetNotebook()->SetSelection(3);
-    ClickButton(FindButton(FrameId::ResetToDefaults));
+    ClickButton(FindButton(m_frame, FrameId::ResetToDefaults));
     EXPECT_TRUE(RotationItems().empty());
     EXPECT_EQ("Add", Enabled()) << "the map selection stays";
     EXPECT_EQ(kDefaultMaps, Items(m_maps));
@@ -306,7 +304,7 @@ TEST_F(MapRotationTest, ResetToDefaultsEmptiesTheRotationWithoutMarkingTheDocume
     // While the rotation stays empty the document cannot be saved.
     bool saved = true;
     wxTEST_DIALOG(saved = m_frame->SaveSettings(),
-                  ExpectMessage("Map Rotation cannot be left blank."));
+                  ExpectMessageBox("Map Rotation cannot be left blank."));
     EXPECT_FALSE(saved);
 }
 

@@ -5,7 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/textctrl.h>
 
-TEST_F(PagesTest, TypingKeepsTheNumbersInTheirRanges)
+TEST_F(MiscPageTest, TypingKeepsTheNumbersInTheirRanges)
 {
     StartLauncher();
     MiscTab* page = Misc();
@@ -34,7 +34,7 @@ TEST_F(PagesTest, TypingKeepsTheNumbersInTheirRanges)
     }
 }
 
-TEST_F(PagesTest, UncheckingShowWhoKilledMeEmptiesAndDisablesTheKillerTime)
+TEST_F(MiscPageTest, UncheckingShowWhoKilledMeEmptiesAndDisablesTheKillerTime)
 {
     StartWithNewDocument();
     MiscTab* page = Misc();

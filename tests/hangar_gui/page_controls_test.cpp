@@ -87,6 +87,7 @@ TEST_F(PagesTest, EveryKeyIsCarriedByItsControlWithLabelGroupAndDefault)
                                                                   {kMiscPage, &kMisc}};
     for (const auto& [page, table] : pages)
     {
+        SCOPED_TRACE(page == kAdvancedPage ? "Advanced page" : "Miscellaneous page");
         EXPECT_EQ(table->size(), static_cast<size_t>(CountOnPage(m_frame, page)));
         for (const Expected& expected : *table)
         {
@@ -106,7 +107,7 @@ TEST_F(PagesTest, EveryKeyIsCarriedByItsControlWithLabelGroupAndDefault)
     }
 }
 
-TEST_F(PagesTest, FieldKindsAndLengthLimits)
+TEST_F(MiscPageTest, FieldKindsAndLengthLimits)
 {
     StartLauncher();
     MiscTab* page = Misc();

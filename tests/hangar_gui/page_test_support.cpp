@@ -4,7 +4,6 @@
 #include "hangar/window_ids.h"
 #include "tests/support/gui_helpers.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/listbox.h>
@@ -14,33 +13,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-namespace
-{
-wxButton* FindButton(wxWindow* window, int id)
-{
-    for (wxWindow* child : window->GetChildren())
-    {
-        if (wxButton* button = dynamic_cast<wxButton*>(child); button && button->GetId() == id)
-            return button;
-        if (dynamic_cast<wxNotebook*>(child))
-            continue; // the pages' controls reuse the small ids
-        if (wxButton* found = FindButton(child, id))
-            return found;
-    }
-    return nullptr;
-}
-} // namespace
-
-wxButton* FindFrameButton(HangarFrame* frame, int id)
-{
-    return FindButton(frame, id);
-}
-
 void ResetPage(HangarFrame* frame, int pageIndex)
 {
     frame->GetNotebook()->SetSelection(pageIndex);
     Flush();
-    ClickButton(FindFrameButton(frame, FrameId::ResetToDefaults));
+    ClickButton(FindButton(frame, FrameId::ResetToDefaults));
     Flush();
 }
 

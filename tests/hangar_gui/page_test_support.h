@@ -9,11 +9,8 @@
 #include <map>
 #include <wx/string.h>
 
-class wxButton;
 class wxWindow;
 
-// The button of the frame's button row with this id (page controls share the small ids).
-wxButton* FindFrameButton(HangarFrame* frame, int id);
 // Selects the page in the notebook and clicks "Reset to Defaults".
 void ResetPage(HangarFrame* frame, int pageIndex);
 

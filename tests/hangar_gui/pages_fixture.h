@@ -41,3 +41,7 @@ protected:
         ASSERT_TRUE(WriteFileBytes(Home() + "/TROVGame/pb/PnkBstrA.exe", "MZ"));
     }
 };
+
+// The same fixture under the name of the page a test is about, so that a failure names the page.
+using AdvancedPageTest = PagesTest;
+using MiscPageTest = PagesTest;

@@ -217,7 +217,8 @@ TEST_F(PagesFileTest, ANumberOutOfRangeStopsSaveClosePromptAndLaunchAtThatField)
                   ExpectMessageBox(wxID_OK, &shown));
     EXPECT_FALSE(closed);
     expectStoppedAt(Basic()->m_maxPlayers, 0, shown, "value is too big");
-    wxTEST_DIALOG(ClickButton(FindButton(FrameId::Launch)), ExpectMessageBox(wxID_OK, &shown));
+    wxTEST_DIALOG(ClickButton(FindButton(m_frame, FrameId::Launch)),
+                  ExpectMessageBox(wxID_OK, &shown));
     expectStoppedAt(Misc()->m_remotePort, 2, shown, "value is too small");
     EXPECT_EQ(before, ReadFileBytes(DefaultSettingsPath()));
     EXPECT_TRUE(m_frame->IsModified());

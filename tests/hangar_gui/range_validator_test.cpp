@@ -138,12 +138,12 @@ TEST_F(RangeValidatorTest, ValidateReportsTooSmallAndTooBig)
 
     bool result = true;
     wxTEST_DIALOG(result = validator->Validate(nullptr),
-                  ExpectMessage("value is too small", wxID_OK, wxMessageBoxCaptionStr, wxOK));
+                  ExpectMessageBox("value is too small", wxID_OK, wxMessageBoxCaptionStr, wxOK));
     EXPECT_FALSE(result);
 
     field->ChangeValue("65531");
     wxTEST_DIALOG(result = validator->Validate(nullptr),
-                  ExpectMessage("value is too big", wxID_OK, wxMessageBoxCaptionStr, wxOK));
+                  ExpectMessageBox("value is too big", wxID_OK, wxMessageBoxCaptionStr, wxOK));
     EXPECT_FALSE(result);
 
     field->ChangeValue("13500");

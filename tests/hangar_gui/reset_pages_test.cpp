@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, ResetPageTest, ::testing::Values(kAdvancedPage, 
                          [](const ::testing::TestParamInfo<int>& info)
                          { return info.param == kAdvancedPage ? "Advanced" : "Miscellaneous"; });
 
-TEST_F(PagesTest, ResetGivesTheKillerTimeFieldBackWithItsBox)
+TEST_F(MiscPageTest, ResetGivesTheKillerTimeFieldBackWithItsBox)
 {
     StartLauncher();
     MiscTab* page = Misc();

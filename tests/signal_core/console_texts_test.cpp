@@ -1,4 +1,5 @@
 #include "signal/core/console_texts.h"
+#include "tests/support/wx_print.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "signal/core/message_codec.h"
+#include "tests/support/wx_print.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "signal/core/screen_lines.h"
+#include "tests/support/wx_print.h"
 
 #include <gtest/gtest.h>
 

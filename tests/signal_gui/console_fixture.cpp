@@ -1,6 +1,5 @@
 #include "tests/signal_gui/console_fixture.h"
 
-#include <wx/msgdlg.h>
 #include <wx/socket.h>
 
 ExpectConnectDialog ExpectConnectDialog::Ok(const wxString& host, const wxString& port,
@@ -70,18 +69,11 @@ int ExpectProgressClosed::Invoke(wxDialog* dialog) const
     return wxID_CANCEL;
 }
 
-int ExpectConnectionLost::Invoke(wxDialog* dialog) const
+ExpectMessageBox ExpectConnectionLost()
 {
-    wxMessageDialog* box = dynamic_cast<wxMessageDialog*>(dialog);
-    if (!box)
-        return wxID_NONE;
-    EXPECT_EQ("Connection lost.", box->GetMessage());
-    EXPECT_EQ("Iron Canopy Dedicated Server Remote", box->GetTitle());
-    EXPECT_TRUE(box->GetMessageDialogStyle() & wxICON_INFORMATION);
-    EXPECT_TRUE(box->GetMessageDialogStyle() & wxOK);
-    // While a box is up, its own event loop handles what is queued.
-    Flush();
-    return wxID_OK;
+    return ExpectMessageBox("Connection lost.", wxID_OK, "Iron Canopy Dedicated Server Remote",
+                            wxICON_INFORMATION | wxOK)
+        .Then(Flush);
 }
 
 void ConsoleTest::SetUp()
@@ -152,13 +144,7 @@ void ConsoleTest::ClickDisconnect()
 
 wxButton* ConsoleTest::DisconnectButton() const
 {
-    for (wxWindow* child : m_frame->GetChildren())
-    {
-        wxButton* button = dynamic_cast<wxButton*>(child);
-        if (button && button != m_frame->GetExecuteButton())
-            return button;
-    }
-    return nullptr;
+    return FindButton(m_frame, RemoteAdminToolFrame::kDisconnectId);
 }
 
 bool ConsoleTest::WaitForConsoleEnding(const wxString& tail, long timeoutMs)

@@ -5,6 +5,7 @@
 #include "signal/remote_admin_tool_frame.h"
 #include "signal/server_connect_dialog.h"
 #include "tests/signal_server/test_server.h"
+#include "tests/support/expect_message.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/temp_home.h"
 
@@ -58,15 +59,9 @@ private:
     wxString m_message;
 };
 
-// Expects the "Connection lost." information box and closes it.
-class ExpectConnectionLost : public wxModalExpectation
-{
-public:
-    int Invoke(wxDialog* dialog) const override;
-
-protected:
-    wxString GetDefaultDescription() const override { return "the \"Connection lost.\" box"; }
-};
+// Expects the "Connection lost." information box and closes it. While a box is up, its own event
+// loop handles what is queued: so does this one.
+ExpectMessageBox ExpectConnectionLost();
 
 // Each console test builds the real application object next to the test program's own one and
 // starts it as the program does (the console window, no connection yet); the test drives the

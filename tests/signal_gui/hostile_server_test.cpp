@@ -99,6 +99,29 @@ TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
     EXPECT_TRUE(WaitFor([&] { return !m_server.IsClientConnected(); }));
 }
 
+TEST_F(HostileServerTest, ASocketLetGoDuringItsReadLivesUntilTheReadReturns)
+{
+    // The read's wait handles events, idle time too, and idle time deletes what was handed to the
+    // toolkit for deletion: the socket "Discconect" lets go of must not be among it yet.
+    wxSocketBase* const socket = m_app->GetSocket();
+    bool pressedDuringRead = false;
+    wxTimer press;
+    press.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging())
+                       return;
+                   press.Stop();
+                   ClickDisconnect();
+                   EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(socket));
+                   wxTheApp->ProcessIdle();
+                   pressedDuringRead = true;
+               });
+    press.Start(20);
+    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + "qqq");
+    EXPECT_TRUE(WaitFor([&] { return pressedDuringRead && !m_app->IsExchanging(); }));
+}
+
 TEST_F(HostileServerTest, QuitDuringAnEndlessMessageEndsTheWait)
 {
     bool closedDuringRead = false;

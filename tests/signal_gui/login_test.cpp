@@ -163,7 +163,7 @@ TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverT
                        progress->GetMessage() != "Connection succeeded.")
                        return;
                    ++cancelled;
-                   ClickButton(wxDynamicCast(progress->FindWindow(wxID_CANCEL), wxButton));
+                   ClickButton(FindButton(progress, wxID_CANCEL));
                });
     press.Start(20);
     bool loggedIn = true;

@@ -4,6 +4,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/listbox.h>
+#include <wx/notebook.h>
 
 bool TypeChar(wxTextCtrl* control, int keyCode, wxChar unicode)
 {
@@ -59,6 +60,20 @@ void ClickCheckBox(wxCheckBox* box)
 void ClickButton(wxButton* button)
 {
     SendCommand(button, wxEVT_BUTTON);
+}
+
+wxButton* FindButton(wxWindow* window, int id)
+{
+    for (wxWindow* child : window->GetChildren())
+    {
+        if (wxButton* button = dynamic_cast<wxButton*>(child); button && button->GetId() == id)
+            return button;
+        if (dynamic_cast<wxNotebook*>(child))
+            continue;
+        if (wxButton* found = FindButton(child, id))
+            return found;
+    }
+    return nullptr;
 }
 
 void SelectListItem(wxListBox* list, int index)

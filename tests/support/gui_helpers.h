@@ -1,6 +1,9 @@
 #pragma once
 
-// Helpers of the GUI tests: waiting by yielding, counting events, sending real events.
+// Helpers of the GUI tests: waiting by yielding, counting events, sending real events, finding
+// buttons.
+
+#include "tests/support/wx_print.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -77,6 +80,10 @@ void SendCommand(wxWindow* window, wxEventType type, int intValue = 0);
 void ClickCheckBox(class wxCheckBox* box);
 // Clicks a button.
 void ClickButton(class wxButton* button);
+// The first button with this id below window, searched depth first in the order the children were
+// made; null when there is none. Notebook pages are not searched: they reuse the small ids of the
+// window around them.
+class wxButton* FindButton(wxWindow* window, int id);
 // Selects an item of a list box and sends the selection event.
 void SelectListItem(class wxListBox* list, int index);
 // Chooses an item of a choice control and sends the selection event.
