@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/modalhook.h>
 #include <wx/utils.h>
 
@@ -51,7 +52,15 @@ int main(int argc, char** argv)
     UnexpectedDialogHook hook;
     hook.Register();
 
-    const int result = RUN_ALL_TESTS();
+    int result = 0;
+    {
+        // The tests run inside an active event loop, as a program's code runs inside its main
+        // loop: on MSW wxYield dispatches nothing without one, so windows would never paint nor
+        // see their input.
+        wxEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        result = RUN_ALL_TESTS();
+    }
 
     hook.Unregister();
     wxTheApp->OnExit();

@@ -1,22 +1,26 @@
 #include "tests/support/temp_home.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+// Under the system's temporary folder; making the folder is what claims a
+// name, so two processes never get the same one.
 wxString MakeTempFolder(const wxString& prefix)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/" +
-                          std::string(prefix.utf8_str()) + "XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        return wxString();
-    return wxString::FromUTF8(pattern.c_str());
+    static unsigned long counter = 0;
+    const wxString base = SystemTempFolder();
+    for (int attempt = 0; attempt < 1000; ++attempt)
+    {
+        const wxString path = base + wxFILE_SEP_PATH + prefix +
+                              wxString::Format("%lu-%lu", wxGetProcessId(), ++counter);
+        if (wxMkDir(path, 0700) == 0)
+            return path;
+    }
+    return wxString();
 }
 
 void RemoveTree(const wxString& path)
@@ -41,18 +45,14 @@ std::string ReadFileBytes(const wxString& path)
     return text.str();
 }
 
-TempHome::TempHome() : m_path(MakeTempFolder("hangar-home-")), m_oldCwd(wxGetCwd())
+TempHome::TempHome()
+    : m_path(MakeTempFolder("hangar-home-")), m_documents(m_path), m_oldCwd(wxGetCwd())
 {
-    wxGetEnv("HOME", &m_oldHome);
-    wxSetEnv("HOME", m_path);
-    wxUnsetEnv("XDG_CONFIG_HOME");
-    wxUnsetEnv("XDG_DOCUMENTS_DIR");
 }
 
 TempHome::~TempHome()
 {
     wxSetWorkingDirectory(m_oldCwd);
-    wxSetEnv("HOME", m_oldHome);
     RemoveTree(m_path);
 }
 

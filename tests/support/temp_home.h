@@ -1,9 +1,12 @@
 #pragma once
 
+#include "tests/support/system_folders.h"
+
+#include <string>
 #include <wx/string.h>
 
-// A temporary home folder for one test: HOME points at it (and the XDG folder variables are
-// cleared) while the object lives; it is removed with everything in it afterwards.
+// A temporary home folder for one test: it is the user's documents folder while the object lives
+// (on Linux HOME points at it), and it is removed with everything in it afterwards.
 class TempHome
 {
 public:
@@ -18,7 +21,7 @@ public:
 
 private:
     wxString m_path;
-    wxString m_oldHome;
+    UserDocumentsRedirect m_documents;
     wxString m_oldCwd;
 };
 
