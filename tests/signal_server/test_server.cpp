@@ -2,9 +2,16 @@
 
 #include <chrono>
 #include <cstring>
+#include <wx/socket.h>
+// IPPROTO_TCP and TCP_NODELAY
+#ifdef __WINDOWS__
+#include <winsock2.h>
+// Windows' SendMessage macro would rename the method of that name.
+#undef SendMessage
+#else
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <wx/socket.h>
+#endif
 
 namespace
 {
