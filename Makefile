@@ -4,6 +4,7 @@
 # Also:         make package      builds the Debian package (.deb) in the build folder
 #               make screenshots  retakes the pictures of the windows in docs/screenshots
 #               make windows-toolchain  prepares the Windows cross build and runs its smoke test
+#               make test-windows  runs the tests of the Windows build under Wine
 #               make package-windows    builds the Windows installer and portable zip
 #               make test-package-windows  tests them under Wine (for now with a stand-in program)
 
@@ -16,7 +17,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run run-signal test test-asan package screenshots \
-	windows-toolchain package-windows test-package-windows clean
+	windows-toolchain test-windows package-windows test-package-windows clean
 
 all: build
 
@@ -60,6 +61,14 @@ windows-toolchain:
 		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DWX_MSW_ROOT="$$root"
 	cmake --build $(WINDOWS_TOOLCHAIN_BUILD) -j $(JOBS)
 	cd $(WINDOWS_TOOLCHAIN_BUILD) && \
+		sh $(CURDIR)/tests/support/with-wine-prefix.sh ctest --output-on-failure -j $(JOBS)
+
+# The tests of the Windows build (make windows) under Wine: the windowless test programs, the GUI
+# test programs and the console program driven through its windows. They share one Wine prefix
+# and one display: the current one, or a private Xvfb server with a window manager when none is
+# set (tests/support/with-wine-prefix.sh).
+test-windows: windows
+	cd $(WINDOWS_BUILD) && \
 		sh $(CURDIR)/tests/support/with-wine-prefix.sh ctest --output-on-failure -j $(JOBS)
 
 # The Windows installer and the portable zip (scripts/package-windows.sh), in WINDOWS_PACKAGE,

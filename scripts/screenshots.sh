@@ -7,11 +7,34 @@
 # The programs run with a temporary HOME, so they start with their defaults and leave the user's
 # files alone. A program the build does not have is skipped.
 #
+# With --windows, the Windows build's programs are taken under Wine instead, in a fresh prefix on
+# a private display, with the window frames Windows draws; the pictures are called
+# windows-hangar-basic.png ... windows-signal.png.
+#
 # Usage: scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]   (defaults: build, docs/screenshots)
+#        scripts/screenshots.sh --windows [BUILD_DIR [OUT_DIR]]   (build-windows, docs/screenshots)
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
 
-if [ "${1:-}" != --on-display ]; then
+prefix=""
+program_suffix=""
+if [ "${1:-}" = --windows ]; then
+    build=$(cd "${2:-$repo/build-windows}" && pwd)
+    out=${3:-$repo/docs/screenshots}
+    sh "$repo/scripts/install-deps.sh" imagemagick
+    [ -f "$build/hangar/hangar.exe" ] ||
+        { echo "No $build/hangar/hangar.exe: build first (make windows)" >&2; exit 1; }
+    mkdir -p "$out"
+    out=$(cd "$out" && pwd)
+    # A fresh prefix, and a display of its own with a window manager.
+    exec env -u DISPLAY sh "$repo/tests/support/with-wine-prefix.sh" \
+        sh "$0" --on-wine-display "$build" "$out"
+elif [ "${1:-}" = --on-wine-display ]; then
+    prefix=windows-
+    program_suffix=.exe
+    # Wine draws the frames and title bars itself, as Windows does, instead of the window manager.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+elif [ "${1:-}" != --on-display ]; then
     build=$(cd "${1:-$repo/build}" && pwd)
     out=${2:-$repo/docs/screenshots}
     sh "$repo/scripts/install-deps.sh" imagemagick
@@ -29,13 +52,17 @@ out=$3
 use_work_folder screenshots
 
 # start NAME: starts the built program NAME with a fresh temporary HOME (text cursors that do not
-# blink, so a picture settles) and sets pid.
+# blink, so a picture settles) and sets pid. Under Wine the prefix is fresh instead.
 start() {
     home=$work/home-$1
     mkdir -p "$home/.config/gtk-3.0" "$work/cwd-$1"
     printf '[Settings]\ngtk-cursor-blink = false\n' >"$home/.config/gtk-3.0/settings.ini"
-    (cd "$work/cwd-$1" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
-        HOME="$home" "$build/$1/$1") >"$work/$1.log" 2>&1 &
+    if [ -n "$program_suffix" ]; then
+        (cd "$work/cwd-$1" && exec wine "$build/$1/$1.exe") >"$work/$1.log" 2>&1 &
+    else
+        (cd "$work/cwd-$1" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+            HOME="$home" "$build/$1/$1") >"$work/$1.log" 2>&1 &
+    fi
     pid=$!
     pids="$pids $pid"
 }
@@ -75,13 +102,13 @@ for page in basic advanced miscellaneous map-rotation; do
     if [ -n "$previous" ]; then
         xdotool key ctrl+Next
     fi
-    previous=$(shot "$out/hangar-$page.png" "$previous" -window "$win")
-    echo "$out/hangar-$page.png"
+    previous=$(shot "$out/${prefix}hangar-$page.png" "$previous" -window "$win")
+    echo "$out/${prefix}hangar-$page.png"
 done
 stop_program "$pid"
 
 # The console: its main window with the connect dialog in front (both centred on the screen).
-if [ -x "$build/signal/signal" ]; then
+if [ -f "$build/signal/signal$program_suffix" ]; then
     start signal
     wins=$(wait_for_windows "$pid" "Iron Canopy Dedicated Server Remote" 2 30) ||
         { cat "$work/signal.log" >&2; echo "signal showed no main window and connect dialog" >&2; exit 1; }
@@ -94,8 +121,8 @@ if [ -x "$build/signal/signal" ]; then
             crop=${WIDTH}x$HEIGHT+$X+$Y
         fi
     done
-    shot "$out/signal.png" "" -window root -crop "$crop" +repage >/dev/null
-    echo "$out/signal.png"
+    shot "$out/${prefix}signal.png" "" -window root -crop "$crop" +repage >/dev/null
+    echo "$out/${prefix}signal.png"
     stop_program "$pid"
 else
     echo "signal is not in this build: skipped"
