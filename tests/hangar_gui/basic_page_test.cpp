@@ -155,7 +155,7 @@ TEST_F(BasicPageTest, FirstStartCreatesTheGameTypeListInOrder)
               "ObjectiveSkydrop=TROVGameNonNative.SDGame\n"
               "TeamDeathmatch=TROVGameNonNative.DMGame\n"
               "TeamDeathmatchSkydrop=TROVGameNonNative.SDMGame\n",
-              ReadFileBytes(GameTypesPath()));
+              ReadSavedText(GameTypesPath()));
     EXPECT_EQ(
         (std::vector<wxString>{"ObjectiveSkydrop", "TeamDeathmatch", "TeamDeathmatchSkydrop"}),
         Items(Basic()->m_gameType));
@@ -187,5 +187,5 @@ TEST_F(BasicPageTest, AnEmptyGameTypeListGivesAnEmptyChoiceSavedAsEmptyText)
     const wxString path = Home() + "/empty-types.ini";
     wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), wxExpectModal<wxFileDialog>(path));
     EXPECT_EQ("", StoredValue(path, "GameType"));
-    EXPECT_EQ("[TROVGame.Types]\n", ReadFileBytes(GameTypesPath()));
+    EXPECT_EQ("[TROVGame.Types]\n", ReadSavedText(GameTypesPath()));
 }

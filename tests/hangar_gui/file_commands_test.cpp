@@ -93,7 +93,7 @@ TEST_F(FileCommandsTest, NewAsksFirstAndCancelKeepsEverything)
     wxTEST_DIALOG(MenuCommand(FrameId::New), ExpectMessageBox(wxID_CANCEL, &shown));
     EXPECT_EQ("Do you want to save your changes to TROVDedicatedServer.ini?", shown.m_message);
     EXPECT_EQ("Changed", Basic()->m_gameName->GetValue());
-    EXPECT_EQ(DefaultSettingsPath(), m_frame->GetFilePath());
+    EXPECT_EQ(NativePath(DefaultSettingsPath()), m_frame->GetFilePath());
     EXPECT_EQ("TROVDedicatedServer.ini*", StatusText());
 
     wxTEST_DIALOG(MenuCommand(FrameId::New), ExpectMessageBox(wxID_NO));
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, OpenLoadsTheChosenFileAndCancelChangesNothing)
     EXPECT_EQ("Other", Basic()->m_gameName->GetValue());
     EXPECT_EQ("Other.ini", StatusText());
     EXPECT_FALSE(m_frame->IsModified());
-    EXPECT_EQ(other, m_frame->GetFilePath());
+    EXPECT_EQ(NativePath(other), m_frame->GetFilePath());
 }
 
 TEST_F(FileCommandsTest, SaveOnAnUntitledDocumentAsksForAFile)
@@ -163,7 +163,7 @@ TEST_F(FileCommandsTest, SaveOnAnUntitledDocumentAsksForAFile)
     ChangeSomething();
     wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
     EXPECT_EQ("chosen.ini*", StatusText());
-    EXPECT_EQ(path, m_frame->GetFilePath());
+    EXPECT_EQ(NativePath(path), m_frame->GetFilePath());
 }
 
 TEST_F(FileCommandsTest, TheFileDialogsProposeTheSettingsFileOrTheDocumentsOwn)
@@ -173,7 +173,7 @@ TEST_F(FileCommandsTest, TheFileDialogsProposeTheSettingsFileOrTheDocumentsOwn)
     ShownFileDialog shown;
     wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), ExpectFileDialog(&shown, "", wxID_CANCEL));
     EXPECT_EQ("Save File As", shown.m_message);
-    EXPECT_EQ(SettingsFolder(), shown.m_directory);
+    EXPECT_EQ(NativePath(SettingsFolder()), shown.m_directory);
     EXPECT_EQ("TROVDedicatedServer.ini", shown.m_fileName);
     EXPECT_EQ("Config files (*.ini)|*.ini", shown.m_wildcard);
     const long saveStyle = wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_CHANGE_DIR;
@@ -184,7 +184,7 @@ TEST_F(FileCommandsTest, TheFileDialogsProposeTheSettingsFileOrTheDocumentsOwn)
     wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), wxExpectModal<wxFileDialog>(path));
     wxTEST_DIALOG(MenuCommand(FrameId::Open), ExpectFileDialog(&shown, "", wxID_CANCEL));
     EXPECT_EQ("Open", shown.m_message);
-    EXPECT_EQ(Home() + "/elsewhere", shown.m_directory);
+    EXPECT_EQ(NativePath(Home() + "/elsewhere"), shown.m_directory);
     EXPECT_EQ("mine.ini", shown.m_fileName);
     EXPECT_EQ(wxFD_OPEN | wxFD_CHANGE_DIR,
               shown.m_style & (wxFD_OPEN | wxFD_SAVE | wxFD_CHANGE_DIR | wxFD_OVERWRITE_PROMPT));

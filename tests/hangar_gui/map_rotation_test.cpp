@@ -114,7 +114,7 @@ TEST_F(MapRotationTest, MissingMapListIsCreatedWithTheSixMapsInOrder)
     EXPECT_EQ(kDefaultMaps, Items(m_maps));
     EXPECT_EQ("[TROVGame.Maps]\nKestrel=MP_Kestrel_P\nBurningFarm=MP_BF_P\nNightWatch=MP_NW_P\n"
               "Glacier=MP_Gla_P\nTideline=MP_Tid_P\nCorsair=MP_Cor_P\n",
-              ReadFileBytes(MapListPath()));
+              ReadSavedText(MapListPath()));
 }
 
 TEST_F(MapRotationTest, HandEditedMapListIsShownInItsOwnOrderAndLeftAlone)
@@ -149,7 +149,7 @@ TEST_F(MapRotationTest, EmptyMapGroupLeavesAddAlwaysDisabled)
     Click(MapRotationId::MoveUp);
     EXPECT_EQ((std::vector<wxString>{"Glacier", "Kestrel"}), RotationItems());
     EXPECT_EQ("Remove MoveDown Clear", Enabled());
-    EXPECT_EQ("[TROVGame.Maps]\n", ReadFileBytes(MapListPath()));
+    EXPECT_EQ("[TROVGame.Maps]\n", ReadSavedText(MapListPath()));
 }
 
 TEST_F(MapRotationTest, AddInsertsAfterTheSelectionAndSelectsTheNewEntry)

@@ -20,7 +20,7 @@ std::vector<std::pair<wxString, wxString>> GroupEntries(const wxString& path)
 {
     std::vector<std::pair<wxString, wxString>> entries;
     bool inGroup = false;
-    wxStringTokenizer lines(wxString::FromUTF8(ReadFileBytes(path)), "\n");
+    wxStringTokenizer lines(wxString::FromUTF8(ReadSavedText(path)), "\n");
     while (lines.HasMoreTokens())
     {
         const wxString line = lines.GetNextToken().Trim(false);
@@ -52,7 +52,7 @@ protected:
         {
             wxTEST_DIALOG(MenuCommand(FrameId::Open), wxExpectModal<wxFileDialog>(path));
         }
-        ASSERT_EQ(path, m_frame->GetFilePath());
+        ASSERT_EQ(NativePath(path), m_frame->GetFilePath());
     }
 
     // Starts the launcher on a default settings file holding these entries of the group.

@@ -71,7 +71,7 @@ TEST_F(SettingsFileTest, EveryBasicValueSurvivesASaveAndALoadIntoAFreshWindow)
     EXPECT_EQ("12", StoredValue(path, "MaxPlayers"));
     EXPECT_EQ("Kestrel,Glacier", StoredValue(path, "RotationList"));
     EXPECT_EQ("12", StoredValue(path, "MaxPlayersCap"));
-    const std::string text = ReadFileBytes(path);
+    const std::string text = ReadSavedText(path);
     EXPECT_EQ(0u, text.find(kGroup.ToStdString() + "\n")) << text;
     EXPECT_NE(std::string::npos, text.find("\nMaxPlayersCap=12\n")) << text;
     EXPECT_NE(std::string::npos, text.find("\nPrivatePassword=\" secret\"\n")) << text;
@@ -141,7 +141,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
 
     Basic()->m_rounds->SetValue("1"); // no number: the save would refuse "yes"
     MenuCommand(FrameId::Save);
-    const std::string saved = ReadFileBytes(DefaultSettingsPath());
+    const std::string saved = ReadSavedText(DefaultSettingsPath());
     for (const char* line :
          {"; hand-written notes\n", "[Other.Group]\nAnything=at all\n\n[",
           "# the server reads this group\n", "FriendlyFire=True\n", "FutureSetting=42\n",
@@ -222,13 +222,13 @@ TEST_F(SettingsFileTest, OpenAndSaveAsMoveTheWorkingDirectoryToTheChosenFolder)
     wxMkdir(first);
     wxMkdir(second);
     SaveAs(first + "/a.ini");
-    EXPECT_EQ(first, wxGetCwd());
-    EXPECT_EQ(first + "/a.ini", m_frame->GetFilePath());
+    EXPECT_EQ(NativePath(first), wxGetCwd());
+    EXPECT_EQ(NativePath(first + "/a.ini"), m_frame->GetFilePath());
     EXPECT_EQ("a.ini", m_frame->GetFileName());
 
     ASSERT_TRUE(WriteFileBytes(second + "/b.ini", "[DedicatedServer.DedicatedServer]\n"));
     Open(second + "/b.ini");
-    EXPECT_EQ(second, wxGetCwd());
+    EXPECT_EQ(NativePath(second), wxGetCwd());
     EXPECT_EQ("b.ini", StatusText());
 
     // PunkBuster is looked for beside the start folder, which has none: a load clears it.

@@ -60,8 +60,8 @@ TEST_F(ExchangeTest, ServerOutputIsAppendedInGreenBackToBack)
     EXPECT_EQ(kYellow, TextColourAt(echoStart + 4));
     EXPECT_EQ(*wxGREEN, TextColourAt(outputStart + 1));
 
-    m_server->SendMessage("one");
-    m_server->SendMessage("two\n");
+    m_server->Send("one");
+    m_server->Send("two\n");
     ASSERT_TRUE(WaitForConsoleEnding("playersonetwo\n"));
     EXPECT_EQ(*wxGREEN, TextColourAt(ConsoleText().length() - 2));
 }
@@ -69,8 +69,8 @@ TEST_F(ExchangeTest, ServerOutputIsAppendedInGreenBackToBack)
 TEST_F(ExchangeTest, ReceivedTextEndsAtAZeroByteAndKeepsBytesAbove127)
 {
     LogIn();
-    m_server->SendMessage(std::string("shown\0hidden", 12));
-    m_server->SendMessage("caf\xe9 \xff|");
+    m_server->Send(std::string("shown\0hidden", 12));
+    m_server->Send("caf\xe9 \xff|");
     ASSERT_TRUE(WaitForConsoleEnding("|"));
     EXPECT_EQ(wxString("shown") + wxString(L"caf\u00e9 \u00ff|"), ConsoleText());
 }
@@ -125,8 +125,8 @@ TEST_F(ExchangeTest, EmptyMessagesLeaveTheNewestLineInView)
 {
     LogIn();
     for (int i = 0; i < 40; ++i)
-        m_server->SendMessage(TestServer::NumberedMessage(i, 20));
-    m_server->SendMessage("newest|");
+        m_server->Send(TestServer::NumberedMessage(i, 20));
+    m_server->Send("newest|");
     ASSERT_TRUE(WaitForConsoleEnding("newest|"));
     // The toolkit scrolls to the end once the text is laid out.
     auto scrolledToEnd = [&]
@@ -145,8 +145,8 @@ TEST_F(ExchangeTest, EmptyMessagesLeaveTheNewestLineInView)
                     event.Skip();
                 });
     for (int i = 0; i < 6; ++i)
-        m_server->SendMessage("");
-    m_server->SendMessage(std::string("\0hidden", 7));
+        m_server->Send("");
+    m_server->Send(std::string("\0hidden", 7));
     ASSERT_TRUE(WaitFor([&] { return received >= 7; }));
     Flush();
     EXPECT_TRUE(ConsoleText().EndsWith("38;................\n39;................\nnewest|"));

@@ -30,8 +30,8 @@ protected:
 
 TEST_F(HostileServerTest, OversizedMessageIsCutTo1024BytesAndTheStreamStaysInStep)
 {
-    m_server.SendMessage(std::string(5000, 'a'));
-    m_server.SendMessage("|next");
+    m_server.Send(std::string(5000, 'a'));
+    m_server.Send("|next");
     ASSERT_TRUE(WaitForConsoleEnding("|next"));
     // On screen the long line is broken into shorter ones.
     wxString shown = ConsoleText();
@@ -41,7 +41,7 @@ TEST_F(HostileServerTest, OversizedMessageIsCutTo1024BytesAndTheStreamStaysInSte
 
 TEST_F(HostileServerTest, WrongSignatureIsReadOverWithoutHarm)
 {
-    m_server.SendMessage("sane|");
+    m_server.Send("sane|");
     ASSERT_TRUE(WaitForConsoleEnding("sane|"));
     // Every read then meets a wrong signature (the last one a partial header), until the close.
     ExpectLost(
@@ -56,7 +56,7 @@ TEST_F(HostileServerTest, WrongSignatureIsReadOverWithoutHarm)
 
 TEST_F(HostileServerTest, CloseInTheMiddleOfAMessage)
 {
-    m_server.SendMessage("whole|");
+    m_server.Send("whole|");
     ASSERT_TRUE(WaitForConsoleEnding("whole|"));
     const std::string frame = TestServer::Frame(std::string(100, 'p'));
     ExpectLost(
@@ -73,7 +73,7 @@ TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
 {
     // A header promising nearly 4 GB, a little of it, then silence: the read waits for more while
     // the window goes on handling its events, and "Discconect" pressed meanwhile ends the wait.
-    m_server.SendMessage("before|");
+    m_server.Send("before|");
     ASSERT_TRUE(WaitForConsoleEnding("before|"));
     // The press comes from a timer, whose ticks are among the events handled during the wait.
     bool pressedDuringRead = false;

@@ -6,8 +6,6 @@
 // IPPROTO_TCP and TCP_NODELAY
 #ifdef __WINDOWS__
 #include <winsock2.h>
-// Windows' SendMessage macro would rename the method of that name.
-#undef SendMessage
 #else
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -170,7 +168,7 @@ void TestServer::Enqueue(Action action)
     m_actions.push_back(std::move(action));
 }
 
-void TestServer::SendMessage(const std::string& payload)
+void TestServer::Send(const std::string& payload)
 {
     Enqueue(
         [payload](wxSocketBase& client)

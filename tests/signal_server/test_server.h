@@ -51,7 +51,7 @@ public:
     wxString PortText() const { return wxString::Format("%u", m_port); }
 
     // Queued actions, run in order on the current (or next) logged-in connection.
-    void SendMessage(const std::string& payload); // one framed message
+    void Send(const std::string& payload); // one framed message
     // count framed messages of size bytes each; message i starts with its number.
     void SendMessages(int count, std::size_t size);
     // Writes them now, on the server's thread; false when the connection broke.

@@ -5,6 +5,7 @@
 #include <string>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/textbuf.h>
 #include <wx/utils.h>
 
 // Under the system's temporary folder; making the folder is what claims a
@@ -43,6 +44,32 @@ std::string ReadFileBytes(const wxString& path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string ReadSavedText(const wxString& path)
+{
+    std::string text = ReadFileBytes(path);
+    const std::string lineEnd = wxString(wxTextBuffer::GetEOL()).ToStdString();
+    if (lineEnd == "\n")
+        return text;
+    std::string lines;
+    for (std::size_t at = 0; at < text.size();)
+    {
+        const std::size_t end = text.find(lineEnd, at);
+        if (end == std::string::npos)
+        {
+            lines += text.substr(at);
+            break;
+        }
+        lines += text.substr(at, end - at) + "\n";
+        at = end + lineEnd.size();
+    }
+    return lines;
+}
+
+wxString NativePath(const wxString& path)
+{
+    return wxFileName(path).GetFullPath();
 }
 
 TempHome::TempHome()

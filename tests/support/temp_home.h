@@ -32,3 +32,9 @@ void RemoveTree(const wxString& path);
 bool WriteFileBytes(const wxString& path, const std::string& bytes);
 // Reads a whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const wxString& path);
+// Reads a text file the programs wrote, its lines ending in "\n" whatever the system writes (CR LF
+// on Windows).
+std::string ReadSavedText(const wxString& path);
+// The path as the system writes it (on Windows with backslashes), to compare with one the
+// programs report.
+wxString NativePath(const wxString& path);
