@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
-#include <wx/textfile.h>
 #include <wx/utils.h>
 
 namespace
@@ -16,16 +15,6 @@ wxString Read(wxFileConfig& config, const wxString& key)
     wxString value = "<missing>";
     config.Read(key, &value);
     return value;
-}
-
-// text with the line ends the system's files have ("\r\n" on Windows), as the toolkit writes them.
-std::string InNativeLines(const std::string& text)
-{
-    const std::string eol = wxString(wxTextFile::GetEOL()).utf8_string();
-    std::string native;
-    for (char c : text)
-        native += c == '\n' ? eol : std::string(1, c);
-    return native;
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/textfile.h>
 #include <wx/utils.h>
 
 namespace
@@ -60,6 +61,15 @@ std::string ReadFileBytes(const wxString& path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string InNativeLines(const std::string& text)
+{
+    const std::string eol = wxString(wxTextFile::GetEOL()).utf8_string();
+    std::string native;
+    for (char c : text)
+        native += c == '\n' ? eol : std::string(1, c);
+    return native;
 }
 
 TempHome::TempHome() : m_path(MakeTempFolder("hangar-home-")), m_oldCwd(wxGetCwd())
