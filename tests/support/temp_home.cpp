@@ -1,22 +1,44 @@
 #include "tests/support/temp_home.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/textfile.h>
 #include <wx/utils.h>
 
+namespace
+{
+// TMPDIR where it names a folder of this system (under Wine it holds the Linux one's path, which
+// Windows programs cannot use), else TEMP as Windows sets it, else /tmp.
+wxString TempBase()
+{
+    for (const char* name : {"TMPDIR", "TEMP"})
+    {
+        wxString value;
+        if (wxGetEnv(name, &value) && !value.empty() && wxDirExists(value))
+            return value;
+    }
+    return "/tmp";
+}
+} // namespace
+
+// A folder of a new random name, created only by this call (0700 where modes exist).
 wxString MakeTempFolder(const wxString& prefix)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/" +
-                          std::string(prefix.utf8_str()) + "XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        return wxString();
-    return wxString::FromUTF8(pattern.c_str());
+    static std::mt19937_64 random{std::random_device{}()};
+    const wxString base = TempBase();
+    for (int attempt = 0; attempt < 100; ++attempt)
+    {
+        const wxString path =
+            base + "/" + prefix +
+            wxString::Format("%012llx", static_cast<unsigned long long>(random() >> 16));
+        if (wxMkdir(path, 0700))
+            return path;
+    }
+    return wxString();
 }
 
 void RemoveTree(const wxString& path)
@@ -39,6 +61,15 @@ std::string ReadFileBytes(const wxString& path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string InNativeLines(const std::string& text)
+{
+    const std::string eol = wxString(wxTextFile::GetEOL()).utf8_string();
+    std::string native;
+    for (char c : text)
+        native += c == '\n' ? eol : std::string(1, c);
+    return native;
 }
 
 TempHome::TempHome() : m_path(MakeTempFolder("hangar-home-")), m_oldCwd(wxGetCwd())

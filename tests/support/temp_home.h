@@ -29,3 +29,6 @@ void RemoveTree(const wxString& path);
 bool WriteFileBytes(const wxString& path, const std::string& bytes);
 // Reads a whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const wxString& path);
+// text with the line ends of the system's text files ("\r\n" on Windows), as the toolkit's
+// configuration files write them.
+std::string InNativeLines(const std::string& text);
