@@ -4,6 +4,7 @@
 # Also:         make package      builds the Debian package (.deb) in the build folder
 #               make screenshots  retakes the pictures of the windows in docs/screenshots
 #               make windows-toolchain  prepares the Windows cross build and runs its smoke test
+#               make windows      cross-builds hangar.exe and signal.exe (and the tests)
 #               make test-windows  runs the tests of the Windows build under Wine
 #               make package-windows    builds the Windows installer and portable zip
 #               make test-package-windows  tests them under Wine (for now with a stand-in program)
@@ -17,7 +18,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run run-signal test test-asan package screenshots \
-	windows-toolchain test-windows package-windows test-package-windows clean
+	windows-toolchain windows test-windows package-windows test-package-windows clean
 
 all: build
 
@@ -62,6 +63,16 @@ windows-toolchain:
 	cmake --build $(WINDOWS_TOOLCHAIN_BUILD) -j $(JOBS)
 	cd $(WINDOWS_TOOLCHAIN_BUILD) && \
 		sh $(CURDIR)/tests/support/with-wine-prefix.sh ctest --output-on-failure -j $(JOBS)
+
+# The programs for Windows in WINDOWS_BUILD: hangar.exe and signal.exe, statically linked (they
+# need no DLL beyond Windows' own), with the test programs. The toolkit for MSW comes
+# from the cache folder of scripts/build-wx-msw.sh (built there once).
+windows:
+	@sh scripts/install-windows-deps.sh
+	root=$$(sh scripts/build-wx-msw.sh) && \
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+		-DWX_MSW_ROOT="$$root" -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The tests of the Windows build (make windows) under Wine: the windowless test programs, the GUI
 # test programs and the console program driven through its windows. They share one Wine prefix

@@ -6,7 +6,8 @@
 
 LoginProgressDialog::LoginProgressDialog(const wxString& title, const wxString& message,
                                          wxWindow* parent)
-    : wxProgressDialog(title, message, 100, parent, wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_SMOOTH)
+    : wxGenericProgressDialog(title, message, 100, parent,
+                              wxPD_CAN_ABORT | wxPD_APP_MODAL | wxPD_SMOOTH)
 {
     Bind(wxEVT_PAINT,
          [this](wxPaintEvent& event)

@@ -3,7 +3,9 @@
 #include <wx/progdlg.h>
 
 // The progress dialog of one connection attempt: application-modal, its Cancel button ignored.
-class LoginProgressDialog : public wxProgressDialog
+// It is the toolkit's generic dialog on every system, a window of the program's user-interface
+// thread (the native one on Windows would run in a thread of its own).
+class LoginProgressDialog : public wxGenericProgressDialog
 {
 public:
     LoginProgressDialog(const wxString& title, const wxString& message, wxWindow* parent);

@@ -80,6 +80,13 @@ namespace
 // not met in a file written by hand.
 const std::string kEmptyLine = ";\xEF\xB7\x90";
 
+// The system's text for an errno value (the toolkit's wxSysErrorMsgStr takes a Win32 error code
+// on Windows, not an errno value).
+wxString ErrnoText(int error)
+{
+    return wxString(std::strerror(error), wxConvLibc);
+}
+
 bool IsLineEnd(char c)
 {
     return c == '\n' || c == '\r';
@@ -106,6 +113,7 @@ std::string MarkEmptyLines(const wxString& text)
     return marked;
 }
 
+// The toolkit writes the system's line ends: "\n", or "\r\n" on Windows, whose "\r" stays.
 std::string UnmarkEmptyLines(const std::string& bytes)
 {
     std::string text;
@@ -114,9 +122,14 @@ std::string UnmarkEmptyLines(const std::string& bytes)
     while (start < bytes.size())
     {
         const size_t end = bytes.find('\n', start);
-        const size_t length = (end == std::string::npos ? bytes.size() : end) - start;
+        size_t length = (end == std::string::npos ? bytes.size() : end) - start;
+        const bool carriageReturn = length > 0 && bytes[start + length - 1] == '\r';
+        if (carriageReturn)
+            --length;
         if (bytes.compare(start, length, kEmptyLine) != 0)
             text.append(bytes, start, length);
+        if (carriageReturn)
+            text += '\r';
         if (end == std::string::npos)
             break;
         text += '\n';
@@ -200,7 +213,7 @@ std::string SettingsFileBytes(wxFileConfig& config)
 wxString SaveErrorText(const wxString& path, int error)
 {
     return wxString::Format("The settings could not be saved to the file \"%s\": %s.", path,
-                            wxSysErrorMsgStr(error));
+                            ErrnoText(error));
 }
 
 namespace
@@ -212,7 +225,7 @@ wxString ReadFailureReason(int error)
     if (error == EFBIG)
         return wxString::Format("Larger than %zu MB, too large to be a settings file",
                                 kMaxReadFileSize / (1024 * 1024));
-    return wxSysErrorMsgStr(error);
+    return ErrnoText(error);
 }
 } // namespace
 

@@ -6,10 +6,16 @@ std::string EncodeMessageText(const wxString& text)
 {
     std::string payload;
     payload.reserve(text.length());
+    bool highSurrogate = false;
     for (wxUniChar c : text)
     {
         const wxUint32 code = c.GetValue();
-        payload.push_back(code < 128 ? static_cast<char>(code) : '_');
+        // Where the toolkit's strings are UTF-16 (Windows), a character outside the basic plane
+        // is two units, a high and a low surrogate: it is still one character, one "_".
+        const bool lowSurrogate = code >= 0xDC00 && code <= 0xDFFF;
+        if (!(highSurrogate && lowSurrogate))
+            payload.push_back(code < 128 ? static_cast<char>(code) : '_');
+        highSurrogate = code >= 0xD800 && code <= 0xDBFF;
     }
     return payload;
 }

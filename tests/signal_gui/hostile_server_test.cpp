@@ -25,8 +25,31 @@ protected:
             ExpectConnectionLost());
     }
 
+    // Runs action once, from a timer tick handled while a read or write on the connection waits
+    // (the wait handles the window's events); m_acted tells whether it has run.
+    void DuringAnExchange(std::function<void()> action)
+    {
+        m_tick.Bind(wxEVT_TIMER,
+                    [this, action](wxTimerEvent&)
+                    {
+                        if (!m_app->IsExchanging() || m_acted)
+                            return;
+                        m_tick.Stop();
+                        m_acted = true;
+                        action();
+                    });
+        m_tick.Start(20);
+    }
+
     TestServer m_server;
+    bool m_acted = false;
+
+private:
+    wxTimer m_tick;
 };
+
+// A message header promising nearly 4 GB.
+const std::string kEndlessHeader("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8);
 
 TEST_F(HostileServerTest, OversizedMessageIsCutTo1024BytesAndTheStreamStaysInStep)
 {
@@ -76,21 +99,10 @@ TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
     m_server.Send("before|");
     ASSERT_TRUE(WaitForConsoleEnding("before|"));
     // The press comes from a timer, whose ticks are among the events handled during the wait.
-    bool pressedDuringRead = false;
-    wxTimer press;
-    press.Bind(wxEVT_TIMER,
-               [&](wxTimerEvent&)
-               {
-                   if (!m_app->IsExchanging())
-                       return;
-                   press.Stop();
-                   pressedDuringRead = true;
-                   ClickDisconnect();
-               });
-    press.Start(20);
+    DuringAnExchange([this] { ClickDisconnect(); });
     wxStopWatch watch;
-    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + std::string(3000, 'q'));
-    EXPECT_TRUE(WaitFor([&] { return pressedDuringRead && !m_app->GetSocket(); }));
+    m_server.SendRaw(kEndlessHeader + std::string(3000, 'q'));
+    EXPECT_TRUE(WaitFor([&] { return m_acted && !m_app->GetSocket(); }));
     EXPECT_LT(watch.Time(), 5000);
     EXPECT_TRUE(ConsoleText().empty());
     EXPECT_FALSE(m_app->IsExchanging());
@@ -104,41 +116,23 @@ TEST_F(HostileServerTest, ASocketLetGoDuringItsReadLivesUntilTheReadReturns)
     // The read's wait handles events, idle time too, and idle time deletes what was handed to the
     // toolkit for deletion: the socket "Discconect" lets go of must not be among it yet.
     wxSocketBase* const socket = m_app->GetSocket();
-    bool pressedDuringRead = false;
-    wxTimer press;
-    press.Bind(wxEVT_TIMER,
-               [&](wxTimerEvent&)
-               {
-                   if (!m_app->IsExchanging())
-                       return;
-                   press.Stop();
-                   ClickDisconnect();
-                   EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(socket));
-                   wxTheApp->ProcessIdle();
-                   pressedDuringRead = true;
-               });
-    press.Start(20);
-    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + "qqq");
-    EXPECT_TRUE(WaitFor([&] { return pressedDuringRead && !m_app->IsExchanging(); }));
+    DuringAnExchange(
+        [this, socket]
+        {
+            ClickDisconnect();
+            EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(socket));
+            wxTheApp->ProcessIdle();
+        });
+    m_server.SendRaw(kEndlessHeader + "qqq");
+    EXPECT_TRUE(WaitFor([&] { return m_acted && !m_app->IsExchanging(); }));
 }
 
 TEST_F(HostileServerTest, QuitDuringAnEndlessMessageEndsTheWait)
 {
-    bool closedDuringRead = false;
-    wxTimer close;
-    close.Bind(wxEVT_TIMER,
-               [&](wxTimerEvent&)
-               {
-                   if (!m_app->IsExchanging())
-                       return;
-                   close.Stop();
-                   closedDuringRead = true;
-                   m_frame->Close();
-               });
-    close.Start(20);
+    DuringAnExchange([this] { m_frame->Close(); });
     wxStopWatch watch;
-    m_server.SendRaw(std::string("\xad\xde\xed\xfe\xf0\xff\xff\xff", 8) + "qqq");
-    EXPECT_TRUE(WaitFor([&] { return closedDuringRead && !m_app->IsExchanging(); }));
+    m_server.SendRaw(kEndlessHeader + "qqq");
+    EXPECT_TRUE(WaitFor([&] { return m_acted && !m_app->IsExchanging(); }));
     EXPECT_TRUE(m_app->QuitPosted());
     EXPECT_LT(watch.Time(), 5000);
 }

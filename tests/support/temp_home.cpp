@@ -49,7 +49,7 @@ std::string ReadFileBytes(const wxString& path)
 std::string ReadSavedText(const wxString& path)
 {
     std::string text = ReadFileBytes(path);
-    const std::string lineEnd = wxString(wxTextBuffer::GetEOL()).ToStdString();
+    const std::string lineEnd = wxString(wxTextBuffer::GetEOL()).utf8_string();
     if (lineEnd == "\n")
         return text;
     std::string lines;
@@ -70,6 +70,15 @@ std::string ReadSavedText(const wxString& path)
 wxString NativePath(const wxString& path)
 {
     return wxFileName(path).GetFullPath();
+}
+
+std::string InNativeLines(const std::string& text)
+{
+    const std::string eol = wxString(wxTextBuffer::GetEOL()).utf8_string();
+    std::string native;
+    for (char c : text)
+        native += c == '\n' ? eol : std::string(1, c);
+    return native;
 }
 
 TempHome::TempHome()

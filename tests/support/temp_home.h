@@ -38,3 +38,6 @@ std::string ReadSavedText(const wxString& path);
 // The path as the system writes it (on Windows with backslashes), to compare with one the
 // programs report.
 wxString NativePath(const wxString& path);
+// text with the line ends of the system's text files ("\r\n" on Windows), as the toolkit's
+// configuration files write them.
+std::string InNativeLines(const std::string& text);

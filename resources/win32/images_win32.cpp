@@ -1,0 +1,23 @@
+#include "resources/images.h"
+
+#include <windows.h>
+
+#include <wx/icon.h>
+
+// The images are resources of the program itself (resources/win32/hangar.rc, signal.rc): the
+// icon "IDI_KZ" at 16, 32, 48 and 256 pixels, and "IDB_LOGO", the logo of the program it is in.
+
+wxIconBundle ProgramIcons()
+{
+    return wxIconBundle("IDI_KZ", reinterpret_cast<WXHINSTANCE>(GetModuleHandleW(nullptr)));
+}
+
+wxBitmap LauncherLogo()
+{
+    return wxBitmap("IDB_LOGO", wxBITMAP_TYPE_BMP_RESOURCE);
+}
+
+wxBitmap ConsoleLogo()
+{
+    return wxBitmap("IDB_LOGO", wxBITMAP_TYPE_BMP_RESOURCE);
+}

@@ -1,0 +1,17 @@
+#include "hangar/core/list_file.h"
+#include "tests/support/temp_home.h"
+#include "tests/support/wx_print.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <wx/fileconf.h>
+
+TEST(ListFile, AMissingFileIsCreatedReadableByItsOwnerOnly)
+{
+    TempHome home;
+    const wxString folder = home.Path() + "/a/b/Config";
+    OpenListFile(folder, "TROVMaps.ini", "TROVGame.Maps", {{"Kestrel", "MP_Kestrel_P"}});
+    struct stat info = {};
+    ASSERT_EQ(0, stat((folder + "/TROVMaps.ini").utf8_str(), &info));
+    EXPECT_EQ(0600u, info.st_mode & 0777u);
+}
