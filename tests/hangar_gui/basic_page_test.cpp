@@ -160,7 +160,7 @@ TEST_F(BasicPageTest, FirstStartCreatesTheGameTypeListInOrder)
         (std::vector<wxString>{"ObjectiveSkydrop", "TeamDeathmatch", "TeamDeathmatchSkydrop"}),
         Items(Basic()->m_gameType));
     EXPECT_EQ("ObjectiveSkydrop", Basic()->m_gameType->GetStringSelection());
-    EXPECT_EQ(StartDir(), wxGetCwd()); // opened by its full path
+    EXPECT_EQ(NativePath(StartDir()), wxGetCwd()); // opened by its full path
 }
 
 TEST_F(BasicPageTest, AnEditedGameTypeListIsShownInItsOwnOrderAndNeverRewritten)

@@ -147,9 +147,26 @@ wxButton* ConsoleTest::DisconnectButton() const
     return FindButton(m_frame, RemoteAdminToolFrame::kDisconnectId);
 }
 
+wxString ConsoleTest::AsShown(const wxString& text) const
+{
+    // Asked of a control made like the console, once.
+    static const bool keepsCrLf = [this]
+    {
+        wxTextCtrl probe(m_frame, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                         Console()->GetWindowStyle());
+        probe.AppendText("a\r\nb\n");
+        return probe.GetValue() == "a\r\nb\n";
+    }();
+    wxString shown = text;
+    if (!keepsCrLf)
+        shown.Replace("\r\n", "\n");
+    return shown;
+}
+
 bool ConsoleTest::WaitForConsoleEnding(const wxString& tail, long timeoutMs)
 {
-    return WaitFor([&] { return ConsoleText().EndsWith(tail); }, timeoutMs);
+    const wxString shown = AsShown(tail);
+    return WaitFor([&] { return ConsoleText().EndsWith(shown); }, timeoutMs);
 }
 
 bool ConsoleTest::WaitForReceived(const TestServer& server, std::size_t count, long timeoutMs)

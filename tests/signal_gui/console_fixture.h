@@ -91,6 +91,9 @@ protected:
 
     wxTextCtrl* Console() const { return m_frame->GetConsole(); }
     wxString ConsoleText() const { return Console()->GetValue(); }
+    // text as the console's kind of control gives it back: GTK keeps each "\r\n", Windows' rich
+    // edit control gives every line break back as "\n".
+    wxString AsShown(const wxString& text) const;
     // Waits until the console's text ends with tail.
     bool WaitForConsoleEnding(const wxString& tail, long timeoutMs = 10000);
     // Waits until the server has received count payloads.

@@ -22,7 +22,8 @@ TEST_F(ExchangeTest, CommandsAreTrimmedEchoedInYellowAndSentWithUnderscores)
     TypeCommand(wxString::FromUTF8("  say h\xc3\xa9llo  world \t"));
     ASSERT_TRUE(WaitForReceived(*m_server, 2));
     EXPECT_EQ("say h_llo  world", m_server->Received()[1]);
-    EXPECT_EQ(wxString::FromUTF8("\r\n>>> say h\xc3\xa9llo  world <<<\r\n"), ConsoleText());
+    EXPECT_EQ(AsShown(wxString::FromUTF8("\r\n>>> say h\xc3\xa9llo  world <<<\r\n")),
+              ConsoleText());
     EXPECT_EQ(kYellow, TextColourAt(5));
     EXPECT_TRUE(m_frame->GetCommandEntry()->IsEmpty());
 
@@ -31,7 +32,7 @@ TEST_F(ExchangeTest, CommandsAreTrimmedEchoedInYellowAndSentWithUnderscores)
     ClickExecute();
     ASSERT_TRUE(WaitForReceived(*m_server, 3));
     EXPECT_EQ("status", m_server->Received()[2]);
-    EXPECT_TRUE(ConsoleText().EndsWith("\r\n>>> status <<<\r\n"));
+    EXPECT_TRUE(ConsoleText().EndsWith(AsShown("\r\n>>> status <<<\r\n")));
     EXPECT_TRUE(m_frame->GetCommandEntry()->IsEmpty());
 }
 
