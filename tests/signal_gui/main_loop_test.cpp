@@ -1,5 +1,7 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <wx/timer.h>
+
 using MainLoopTest = ConsoleTest;
 
 TEST_F(MainLoopTest, CancellingTheFirstDialogEndsTheProgramWithZero)
