@@ -1,7 +1,6 @@
 #include "signal/admin_tool_frame.h"
 
 #include "signal/core/console_texts.h"
-#include "signal/platform/console_scroll.h"
 
 #include <wx/button.h>
 #include <wx/settings.h>
@@ -84,5 +83,5 @@ void AdminToolFrame::ClearConsole()
 
 void AdminToolFrame::ShowNewestLine()
 {
-    ScrollToNewestLine(*m_console);
+    m_console->ScrollLines(-1);
 }
