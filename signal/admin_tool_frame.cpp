@@ -1,6 +1,7 @@
 #include "signal/admin_tool_frame.h"
 
 #include "signal/core/console_texts.h"
+#include "signal/platform/console_scroll.h"
 
 #include <wx/button.h>
 #include <wx/settings.h>
@@ -83,5 +84,5 @@ void AdminToolFrame::ClearConsole()
 
 void AdminToolFrame::ShowNewestLine()
 {
-    m_console->ScrollLines(-1);
+    ScrollToNewestLine(*m_console);
 }
