@@ -1,6 +1,7 @@
 #include "tests/signal_gui/console_fixture.h"
 
 #include <wx/socket.h>
+#include <wx/uiaction.h>
 
 ExpectConnectDialog ExpectConnectDialog::Ok(const wxString& host, const wxString& port,
                                             const wxString& password)
@@ -118,7 +119,14 @@ bool ConsoleTest::ConnectTo(const wxString& host, const wxString& port, const wx
 
 bool ConsoleTest::ActivateForKeys(wxTopLevelWindow* window)
 {
+    // The window manager may keep the focus where the last input went and refuse it to a raised
+    // window; a click into the window, as a user would make, gives it the focus.
     window->Raise();
+    if (WaitFor([&] { return window->IsActive(); }, 1000))
+        return true;
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(window->ClientToScreen(wxPoint(2, 2)));
+    simulator.MouseClick();
     return WaitFor([&] { return window->IsActive(); });
 }
 
