@@ -15,8 +15,10 @@ WINDOWS_TOOLCHAIN_BUILD ?= build-windows-toolchain
 WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+# Warnings stop the build here and in CI; a plain cmake build only reports them.
+STRICT     := -DWARNINGS_AS_ERRORS=ON
 
-.PHONY: all deps configure build run run-signal test test-asan package screenshots \
+.PHONY: all deps build run run-signal test test-asan package screenshots \
 	windows-toolchain windows test-windows package-windows test-package-windows clean
 
 all: build
@@ -24,10 +26,9 @@ all: build
 deps:
 	@sh scripts/install-deps.sh
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
-
-build: deps $(BUILD)/CMakeCache.txt
+# Configured on every build, so a build folder made before an option changed gets it too.
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -41,7 +42,7 @@ test: build
 
 # The same tests built with AddressSanitizer and UBSan.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON $(CMAKE_ARGS)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON $(STRICT) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -57,7 +58,7 @@ screenshots: build
 windows-toolchain:
 	@sh scripts/install-windows-deps.sh
 	root=$$(sh scripts/build-wx-msw.sh) && \
-	cmake -S tests/windows -B $(WINDOWS_TOOLCHAIN_BUILD) \
+	cmake -S tests/windows -B $(WINDOWS_TOOLCHAIN_BUILD) $(STRICT) \
 		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DWX_MSW_ROOT="$$root"
 	cmake --build $(WINDOWS_TOOLCHAIN_BUILD) -j $(JOBS)
 	cd $(WINDOWS_TOOLCHAIN_BUILD) && \
@@ -70,7 +71,7 @@ windows:
 	@sh scripts/install-windows-deps.sh
 	root=$$(sh scripts/build-wx-msw.sh) && \
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-		-DWX_MSW_ROOT="$$root" -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+		-DWX_MSW_ROOT="$$root" -DCMAKE_BUILD_TYPE=Release $(STRICT) $(CMAKE_ARGS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The tests of the Windows build (make windows) under Wine: the windowless test programs, the GUI
