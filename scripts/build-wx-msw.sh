@@ -6,15 +6,19 @@
 # to standard error). When the folder is already complete it only prints it, so only a fresh
 # machine pays for the build (about 15 minutes on two cores).
 #
-# The folder is named after the toolkit version and a short hash of the options, the compiler and
-# the GoogleTest version:
+# The folder is named after the toolkit version and a short hash of the options, the compiler,
+# the GoogleTest version, this script and the toolchain file:
 #   ${WX_MSW_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/iron-canopy}/wx-msw-<version>-<hash>
 # cmake/mingw-w64-x86_64.cmake takes it as WX_MSW_ROOT; its bin/wx-config (with --static) gives
 # the toolkit's flags, lib/cmake/GTest GoogleTest's CMake package.
 #
-# The sources come from the Debian release this machine runs (its codename in /etc/os-release,
-# from the archives apt already uses), through a private deb-src list and private apt state, so
-# the system's own apt configuration and lists stay as they are.
+# The sources come from Debian's own archives for the release this machine runs (its codename in
+# /etc/os-release), checked against Debian's archive keyring, through a private deb-src list and
+# private apt state, so the system's own apt configuration and lists stay as they are and no other
+# archive apt knows can supply them. DEBIAN_MIRROR and DEBIAN_SECURITY_MIRROR name other mirrors
+# of the same archives. When the source of the installed toolkit version is gone from the archive
+# (a point release replaced it), the newest 3.2 source of the release is built instead, with a
+# warning.
 #
 # Usage: scripts/build-wx-msw.sh        (needs scripts/install-windows-deps.sh first)
 set -eu
@@ -65,7 +69,10 @@ fi
 
 compiler=$(dpkg-query -W -f='${Package} ${Version}' g++-mingw-w64-x86-64-posix 2>/dev/null ||
     "$cxx" --version | head -n 1)
-key=$(printf '%s\n' "$version" "$options" "$compiler" "$gtest_version" | sha256sum | cut -c1-8)
+# A changed script or toolchain file builds anew rather than trusting a folder it did not make.
+recipe=$(cat "$repo/scripts/build-wx-msw.sh" "$repo/cmake/mingw-w64-x86_64.cmake" | sha256sum)
+key=$(printf '%s\n' "$version" "$options" "$compiler" "$gtest_version" "$recipe" |
+    sha256sum | cut -c1-8)
 cache=${WX_MSW_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/iron-canopy}
 prefix=$cache/wx-msw-$version-$key
 stamp=$prefix/.complete
@@ -85,28 +92,51 @@ work=$prefix.build
 rm -rf "$work" "$prefix"
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
 
-# A deb-src entry for each archive of this release that apt uses for binary packages.
+# Debian's archives of this release: the release itself, its updates and its security updates.
 # shellcheck disable=SC1091
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 [ -n "$codename" ] || {
     echo "build-wx-msw: no VERSION_CODENAME in /etc/os-release" >&2
     exit 1
 }
-# shellcheck disable=SC2016
-apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Identifier: Packages' |
-    awk -v c="$codename" '$2 == c || index($2, c "-") == 1 { print "deb-src " $1 " " $2 " " $3 }' |
-    sort -u >"$work/apt/sources.list"
-[ -s "$work/apt/sources.list" ] || {
-    echo "build-wx-msw: apt has no archive for $codename" >&2
+keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+[ -r "$keyring" ] || {
+    echo "build-wx-msw: no Debian archive keyring ($keyring, package debian-archive-keyring)" >&2
     exit 1
 }
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+security=${DEBIAN_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
+{
+    echo "deb-src [signed-by=$keyring] $mirror $codename main"
+    echo "deb-src [signed-by=$keyring] $mirror $codename-updates main"
+    echo "deb-src [signed-by=$keyring] $security $codename-security main"
+} >"$work/apt/sources.list"
 set -- -o "Dir::Etc::SourceList=$work/apt/sources.list" -o Dir::Etc::SourceParts=- \
     -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache"
 # apt downloads as the user _apt, who may not enter the private folders.
 [ "$(id -u)" -ne 0 ] || set -- "$@" -o APT::Sandbox::User=root
 apt-get "$@" -qq update
-(cd "$work/src" && apt-get "$@" -q source --download-only "wxwidgets3.2=$version")
-dpkg-source --no-check -x "$work/src/wxwidgets3.2_$version.dsc" "$work/src/wx" >/dev/null
+
+# The installed version's source, else the newest 3.2 source the archives still have.
+available=$(apt-cache "$@" showsrc wxwidgets3.2 | awk '$1 == "Version:" { print $2 }')
+source_version=$version
+if ! echo "$available" | grep -qxF "$version"; then
+    source_version=""
+    for v in $available; do
+        case "$v" in 3.2.*) ;; *) continue ;; esac
+        if [ -z "$source_version" ] || dpkg --compare-versions "$v" gt "$source_version"; then
+            source_version=$v
+        fi
+    done
+    [ -n "$source_version" ] || {
+        echo "build-wx-msw: Debian's archives for $codename have no wxwidgets3.2 3.2 source" >&2
+        exit 1
+    }
+    echo "build-wx-msw: WARNING: the source of wxWidgets $version is no longer in Debian's" \
+        "archives; building $source_version, the newest 3.2 source of $codename, instead" >&2
+fi
+(cd "$work/src" && apt-get "$@" -q source --download-only "wxwidgets3.2=$source_version")
+dpkg-source --no-check -x "$work/src/wxwidgets3.2_${source_version#*:}.dsc" "$work/src/wx" >/dev/null
 
 mkdir "$work/src/wx/build-msw"
 cd "$work/src/wx/build-msw"
@@ -140,7 +170,8 @@ gtest=$work/googletest
 
 seconds=$(($(date +%s) - start))
 {
-    echo "wxWidgets $version (Debian source package wxwidgets3.2) for $host"
+    echo "wxWidgets $source_version (Debian source package wxwidgets3.2) for $host," \
+        "for the installed toolkit $version"
     echo "GoogleTest $gtest_version (Debian's /usr/src/googletest)"
     echo "compiler: $compiler"
     # shellcheck disable=SC2086
