@@ -46,25 +46,23 @@ std::string ReadFileBytes(const wxString& path)
     return text.str();
 }
 
+namespace
+{
+// The bytes converted to the given line ends by the toolkit, byte for byte otherwise; unchanged
+// where the system's text files end their lines in "\n" alone, so that a stray "\r" stays visible.
+std::string WithLineEnds(const std::string& bytes, wxTextFileType type)
+{
+    if (wxTextBuffer::GetEOL() == wxString("\n"))
+        return bytes;
+    const wxString text = wxString::From8BitData(bytes.data(), bytes.size());
+    const wxScopedCharBuffer converted = wxTextBuffer::Translate(text, type).To8BitData();
+    return std::string(converted.data(), converted.length());
+}
+} // namespace
+
 std::string ReadSavedText(const wxString& path)
 {
-    std::string text = ReadFileBytes(path);
-    const std::string lineEnd = wxString(wxTextBuffer::GetEOL()).utf8_string();
-    if (lineEnd == "\n")
-        return text;
-    std::string lines;
-    for (std::size_t at = 0; at < text.size();)
-    {
-        const std::size_t end = text.find(lineEnd, at);
-        if (end == std::string::npos)
-        {
-            lines += text.substr(at);
-            break;
-        }
-        lines += text.substr(at, end - at) + "\n";
-        at = end + lineEnd.size();
-    }
-    return lines;
+    return WithLineEnds(ReadFileBytes(path), wxTextFileType_Unix);
 }
 
 wxString NativePath(const wxString& path)
@@ -74,11 +72,7 @@ wxString NativePath(const wxString& path)
 
 std::string InNativeLines(const std::string& text)
 {
-    const std::string eol = wxString(wxTextBuffer::GetEOL()).utf8_string();
-    std::string native;
-    for (char c : text)
-        native += c == '\n' ? eol : std::string(1, c);
-    return native;
+    return WithLineEnds(text, wxTextBuffer::typeDefault);
 }
 
 TempHome::TempHome()
