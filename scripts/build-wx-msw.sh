@@ -13,10 +13,9 @@
 # the toolkit's flags, lib/cmake/GTest GoogleTest's CMake package.
 #
 # The sources come from Debian's own archives for the release this machine runs (its codename in
-# /etc/os-release), checked against Debian's archive keyring, through a private deb-src list and
-# private apt state, so the system's own apt configuration and lists stay as they are and no other
-# archive apt knows can supply them. DEBIAN_MIRROR and DEBIAN_SECURITY_MIRROR name other mirrors
-# of the same archives. When the source of the installed toolkit version is gone from the archive
+# /etc/os-release), as apt reaches them, checked against Debian's archive keyring, through a
+# private deb-src list and private apt state, so the system's own apt configuration and lists stay
+# as they are and no other archive apt knows can supply them. When the source of the installed toolkit version is gone from the archive
 # (a point release replaced it), the newest 3.2 source of the release is built instead, with a
 # warning.
 #
@@ -92,7 +91,8 @@ work=$prefix.build
 rm -rf "$work" "$prefix"
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
 
-# Debian's archives of this release: the release itself, its updates and its security updates.
+# Debian's own archives of this release among those apt uses (the origin their Release files
+# name), each as a deb-src entry that only Debian's archive keyring may sign.
 # shellcheck disable=SC1091
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 [ -n "$codename" ] || {
@@ -104,13 +104,16 @@ keyring=/usr/share/keyrings/debian-archive-keyring.gpg
     echo "build-wx-msw: no Debian archive keyring ($keyring, package debian-archive-keyring)" >&2
     exit 1
 }
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-security=${DEBIAN_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
-{
-    echo "deb-src [signed-by=$keyring] $mirror $codename main"
-    echo "deb-src [signed-by=$keyring] $mirror $codename-updates main"
-    echo "deb-src [signed-by=$keyring] $security $codename-security main"
-} >"$work/apt/sources.list"
+# shellcheck disable=SC2016
+apt-get indextargets --format '$(ORIGIN) $(REPO_URI) $(RELEASE) $(COMPONENT)' \
+    'Identifier: Packages' |
+    awk -v c="$codename" -v k="$keyring" '$1 == "Debian" && ($3 == c || index($3, c "-") == 1) {
+        print "deb-src [signed-by=" k "] " $2 " " $3 " " $4 }' |
+    sort -u >"$work/apt/sources.list"
+[ -s "$work/apt/sources.list" ] || {
+    echo "build-wx-msw: apt knows no Debian archive for $codename (run apt-get update?)" >&2
+    exit 1
+}
 set -- -o "Dir::Etc::SourceList=$work/apt/sources.list" -o Dir::Etc::SourceParts=- \
     -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache"
 # apt downloads as the user _apt, who may not enter the private folders.
