@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -58,6 +59,26 @@ TEST_F(SafeFileTest, ANewFileIsOwnerOnlyAndAnOldOneKeepsItsMode)
     EXPECT_EQ("second\n", ReadFileBytes(path));
     EXPECT_EQ(0644u, Mode(path));
     EXPECT_EQ((std::vector<wxString>{"settings.ini"}), Names());
+
+    // The file-size signal is the program's own again after a save: a later write beyond a
+    // limit ends the program as it would have before.
+    struct sigaction after = {};
+    sigaction(SIGXFSZ, nullptr, &after);
+    EXPECT_EQ(SIG_DFL, after.sa_handler);
+}
+
+TEST_F(SafeFileTest, TheTemporaryFileIsMadeBesideTheTargetOnly)
+{
+    // The rename that replaces the file is only atomic within one folder (and one file system);
+    // the folder around the target sees nothing created.
+    const wxString folder = m_folder + "/Config";
+    ASSERT_TRUE(wxMkdir(folder));
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_LE(0, inotify_add_watch(watch, m_folder.utf8_str(), IN_CREATE | IN_MOVED_TO));
+    ASSERT_EQ(0, WriteFileAtomically(folder + "/settings.ini", "x"));
+    char events[4096];
+    EXPECT_GT(0, read(watch, events, sizeof events)) << "a file was made in the parent folder";
+    close(watch);
 }
 
 TEST_F(SafeFileTest, ANameOfTheLongestLengthIsWrittenAndReplaced)

@@ -83,6 +83,17 @@ TEST(SettingsConfig, ForeignLinesSurviveAndOnlyChangedEntriesAreRewritten)
               SettingsFileBytes(*config));
 }
 
+TEST(SettingsConfig, EveryEmptyLineComesBackOnceWhateverTheLineEnds)
+{
+    // An empty first line, and Windows and old Mac line ends: no empty line is lost or added.
+    for (const char* text :
+         {"\n[G]\nk=v\n\nj=w\n", "\r\n[G]\r\nk=v\r\n\r\nj=w\r\n", "\r[G]\rk=v\r\rj=w\r"})
+    {
+        SettingsConfig config = ConfigFromText(text);
+        EXPECT_EQ(InNativeLines("\n[G]\nk=v\n\nj=w\n"), SettingsFileBytes(*config)) << text;
+    }
+}
+
 TEST(SettingsConfig, ValuesAreReadAsStoredWithoutEnvironmentExpansion)
 {
     wxSetEnv("HANGAR_TEST_WORD", "expanded");
