@@ -226,11 +226,17 @@ TEST_F(PagesFileTest, ANumberOutOfRangeStopsSaveClosePromptAndLaunchAtThatField)
 
 TEST_F(PagesFileTest, AfterALoadTheKillerTimeFieldFollowsTheBox)
 {
-    StartWith("ShowWhoKilledMe=False\nShowWhoKilledMeTime=\n");
+    StartWith("Username=op\nPassword=pw\nRotationList=Kestrel\n"
+              "ShowWhoKilledMe=False\nShowWhoKilledMeTime=\n");
     MiscTab* page = Misc();
     wxTextCtrl* field = page->m_showWhoKilledMeTime;
     EXPECT_FALSE(page->m_showWhoKilledMe->GetValue());
     EXPECT_FALSE(field->IsEnabled());
+    // Empty, but not the user's to correct while disabled: saved as it stands, no message.
+    Misc()->m_remotePort->SetValue("13501");
+    MenuCommand(FrameId::Save);
+    EXPECT_EQ("13501", StoredValue(DefaultSettingsPath(), "RemotePort").value_or(""));
+    EXPECT_EQ("", StoredValue(DefaultSettingsPath(), "ShowWhoKilledMeTime").value_or("?"));
 
     // Checking gives back an empty field and marks the document: the next save writes True.
     ClickCheckBox(page->m_showWhoKilledMe);

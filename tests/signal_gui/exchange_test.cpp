@@ -1,3 +1,4 @@
+#include "signal/core/screen_lines.h"
 #include "tests/signal_gui/console_fixture.h"
 
 namespace
@@ -111,6 +112,9 @@ TEST_F(ExchangeTest, DisconnectEmptiesTheConsoleAndSendsNothing)
     ClickDisconnect();
     EXPECT_FALSE(m_app->GetSocket());
     EXPECT_TRUE(ConsoleText().empty());
+    // The emptied console counts its line from nothing: the longest line fits unbroken.
+    m_frame->AppendServerText(wxString(kMaxShownLineLength, 'y'));
+    EXPECT_EQ(wxString(kMaxShownLineLength, 'y'), ConsoleText());
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
     EXPECT_TRUE(WaitFor([&] { return !m_server->IsClientConnected(); }));
     EXPECT_EQ((std::vector<std::string>{"secret", "status"}), m_server->Received());

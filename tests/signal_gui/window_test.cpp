@@ -47,6 +47,8 @@ TEST_F(WindowTest, ConsoleWindowAsStarted)
 
 TEST_F(WindowTest, ResizingKeepsTheMinimumAndGivesExtraSpaceToConsoleAndEntry)
 {
+    // The minimum must still hold once the window is on screen: mapped, framed and active.
+    ASSERT_TRUE(ActivateForKeys(m_frame));
     m_frame->SetSize(100, 80);
     Flush();
     EXPECT_GE(m_frame->GetSize().x, 300);
