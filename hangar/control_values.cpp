@@ -82,7 +82,9 @@ void LoadValue(const wxString& key, wxWindow* control, const wxConfigBase& confi
     {
         if (!config.Read(key, &stored))
             return;
-        const int index = ChoiceIndex(choice->GetStrings(), stored);
+        int index = ChoiceIndex(choice->GetStrings(), stored);
+        if (index == wxNOT_FOUND && !stored.empty())
+            index = choice->Append(stored); // kept as it is, after the listed items
         if (index != wxNOT_FOUND)
             choice->SetSelection(index);
     }

@@ -65,7 +65,7 @@ TEST_F(BadInputTest, InvalidUtf8KeepsWhatIsUsable)
               "RotationList=K\xE9strel,Glacier\n");
     EXPECT_EQ(wxString(L"Z\u00FCrich \u00C3( Open"), Basic()->m_gameName->GetValue());
     EXPECT_EQ(wxString(L"\u00FF\u00FE"), Basic()->m_maxPlayers->GetValue());
-    EXPECT_EQ(0, Basic()->m_gameType->GetSelection()); // no item matches
+    EXPECT_EQ(wxString(L"TeamDeathmatch\u00A0"), Basic()->m_gameType->GetStringSelection());
     EXPECT_EQ((std::vector<wxString>{L"K\u00E9strel", "Glacier"}), Items(Rotation()));
 }
 
@@ -115,7 +115,7 @@ TEST_F(BadInputTest, VeryLongLinesLoadWholeEvenWhereFieldsHaveLimits)
               longText + "\n");
     EXPECT_GT(Basic()->m_gameName->GetValue().length(), 65000u); // all a GTK entry holds
     EXPECT_EQ(longText.size(), Basic()->m_welcomeMessage->GetValue().length());
-    EXPECT_EQ(0, Basic()->m_gameType->GetSelection());
+    EXPECT_EQ(longText.size(), Basic()->m_gameType->GetStringSelection().length());
     EXPECT_EQ(5000u, Rotation()->GetCount());      // every comma ends an (empty) piece
     EXPECT_EQ("1", Basic()->m_rounds->GetValue()); // that line is in another group
 }
