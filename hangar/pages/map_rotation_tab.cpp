@@ -79,6 +79,7 @@ void MapRotationTab::CreateButtonColumn()
         return button;
     };
     m_addButton = addButton(MapRotationId::Add, LoadResString(StringId::Add) + " ->");
+    m_listProblem = maps.m_problem;
     sizer->AddSpacer(10);
     m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(StringId::Remove));
     sizer->AddSpacer(20);

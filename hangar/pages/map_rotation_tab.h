@@ -31,6 +31,9 @@ public:
 
     wxListBox* m_rotationList = nullptr; // the rotation, registered as "RotationList"
 
+    // Empty, or why the map list file could not be used (its built-in maps are offered).
+    const wxString& ListProblem() const { return m_listProblem; }
+
 private:
     // Opens the map list file and returns its map names in file order.
     wxArrayString OpenMapList();
@@ -50,6 +53,7 @@ private:
     wxButton* m_clearButton = nullptr;
     wxButton* m_moveDownButton = nullptr;
 
+    wxString m_listProblem;
 public:
     wxListBox* m_mapList = nullptr; // the maps of the map list file, in file order
 
