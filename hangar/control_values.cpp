@@ -11,7 +11,6 @@
 
 namespace
 {
-const wxString kListSeparator = ",";
 const wxString kRounds = "Rounds";
 const wxString kRotationList = "RotationList";
 
