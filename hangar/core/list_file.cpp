@@ -48,8 +48,10 @@ int MakeFolder(const wxString& folder, wxString* failedAt)
         if (wxFileName::Exists(*failedAt))
             return ENOTDIR; // a file (or anything else) where a folder belongs
         errno = 0;
-        if (wxMkDir(*failedAt, 0777) != 0 && !wxDirExists(*failedAt))
-            return errno != 0 ? errno : EACCES;
+        const int made = wxMkDir(*failedAt, 0777);
+        const int error = errno != 0 ? errno : EACCES;
+        if (made != 0 && !wxDirExists(*failedAt)) // made meanwhile by someone else: fine
+            return error;
     }
     return 0;
 }
