@@ -11,7 +11,6 @@
 
 namespace
 {
-const wxString kListSeparator = ",";
 const wxString kRounds = "Rounds";
 const wxString kRotationList = "RotationList";
 
@@ -82,7 +81,9 @@ void LoadValue(const wxString& key, wxWindow* control, const wxConfigBase& confi
     {
         if (!config.Read(key, &stored))
             return;
-        const int index = ChoiceIndex(choice->GetStrings(), stored);
+        int index = ChoiceIndex(choice->GetStrings(), stored);
+        if (index == wxNOT_FOUND && !stored.empty())
+            index = choice->Append(stored); // kept as it is, after the listed items
         if (index != wxNOT_FOUND)
             choice->SetSelection(index);
     }

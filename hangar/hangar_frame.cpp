@@ -89,16 +89,29 @@ HangarFrame::HangarFrame()
     // save replaces it.
     const wxString defaultPath = GetDefaultSettingsPath();
     SettingsRead read = ReadSettingsFile(defaultPath);
+    wxString unread;
     if (read.m_exists)
     {
         m_fileName = kDefaultSettingsFileName;
         m_filePath = defaultPath;
-        LoadSettings(std::move(read));
+        unread = LoadSettings(std::move(read));
     }
     else
     {
         m_basicTab->m_useCached->Disable(); // no cached login without a settings file
     }
+
+    // Whatever could not be used at start is said in one message: the list files (both in one
+    // folder, which is named once) and the settings file.
+    wxString problems;
+    for (const wxString& problem :
+         {m_basicTab->ListProblem(), m_mapRotationTab->ListProblem(), unread})
+    {
+        if (!problem.empty() && !problems.Contains(problem))
+            problems += (problems.empty() ? "" : "\n\n") + problem;
+    }
+    if (!problems.empty())
+        ShowError(problems);
 }
 
 HangarFrame::~HangarFrame()

@@ -68,8 +68,9 @@ private:
     // The settings document's own steps.
     bool ValidateNumberFields();
     void ReadSettingsConfig();
-    // Loads what was read from m_filePath; a file that could not be read is named in a message.
-    void LoadSettings(SettingsRead read);
+    // Loads what was read from m_filePath. Returns the message that names a file that could not
+    // be read (its defaults are shown), or empty text.
+    wxString LoadSettings(SettingsRead read);
     void InstallConfig();
     void SetDefaultsOnEveryPage();
     bool SaveDocument();

@@ -158,10 +158,12 @@ bool HangarFrame::SaveSettingsAs()
 
 void HangarFrame::LoadSettings()
 {
-    LoadSettings(ReadSettingsFile(m_filePath));
+    const wxString unread = LoadSettings(ReadSettingsFile(m_filePath));
+    if (!unread.empty())
+        ShowError(unread);
 }
 
-void HangarFrame::LoadSettings(SettingsRead read)
+wxString HangarFrame::LoadSettings(SettingsRead read)
 {
     wxLogNull noLog; // a missing file loads as defaults; the toolkit has nothing to say
 
@@ -188,8 +190,8 @@ void HangarFrame::LoadSettings(SettingsRead read)
 
     SetStatusText(m_fileName, 1);
     m_modified = false;
-    if (m_readError != 0)
-        ShowError(ReadErrorText(m_filePath, m_readError)); // defaults shown; no save replaces it
+    // The defaults are shown, and no save replaces the file.
+    return m_readError != 0 ? ReadErrorText(m_filePath, m_readError) : wxString();
 }
 
 void HangarFrame::OnNew(wxCommandEvent& /*event*/)

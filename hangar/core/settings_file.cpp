@@ -216,8 +216,6 @@ wxString SaveErrorText(const wxString& path, int error)
                             ErrnoText(error));
 }
 
-namespace
-{
 wxString ReadFailureReason(int error)
 {
     if (error == EINVAL)
@@ -227,7 +225,6 @@ wxString ReadFailureReason(int error)
                                 kMaxReadFileSize / (1024 * 1024));
     return ErrnoText(error);
 }
-} // namespace
 
 wxString UnreadFileText(const wxString& path, int error)
 {

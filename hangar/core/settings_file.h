@@ -76,5 +76,7 @@ std::string SettingsFileBytes(wxFileConfig& config);
 wxString SaveErrorText(const wxString& path, int error);
 // The message shown when a save would replace a file whose content could not be read.
 wxString UnreadFileText(const wxString& path, int error);
+// Why a file could not be read, from the errno of ReadWholeFile (or of any other file operation).
+wxString ReadFailureReason(int error);
 // The message shown when the file at path cannot be used as a settings file.
 wxString ReadErrorText(const wxString& path, int error);

@@ -63,6 +63,13 @@ wxString JoinStrings(const wxArrayString& items, const wxString& separator)
     return joined;
 }
 
+const wxString kListSeparator = ",";
+
+bool FitsInStoredList(const wxString& item)
+{
+    return item.find(kListSeparator) == wxString::npos;
+}
+
 int LeadingInteger(const wxString& text)
 {
     const long long value = ReadLeadingInteger(text).m_value;

@@ -24,6 +24,12 @@ int ChoiceIndex(const wxArrayString& items, const wxString& stored);
 wxArrayString SplitString(const wxString& text, const wxString& separator);
 wxString JoinStrings(const wxArrayString& items, const wxString& separator);
 
+// The separator of a list box's items in the settings file.
+extern const wxString kListSeparator;
+// True when an item can be stored in a list box's value and read back whole: it holds no
+// separator. A map named "Dunes, North" would come back as two maps.
+bool FitsInStoredList(const wxString& item);
+
 // The integer at the start of a text, as C's atoi reads it: leading blanks and a sign allowed,
 // reading stops at the first non-digit, no digits give 0. Values beyond 32 bits are clamped.
 int LeadingInteger(const wxString& text);

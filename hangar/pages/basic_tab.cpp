@@ -101,6 +101,9 @@ void BasicTab::CreateGeneralGroup(wxWindow* column)
     AddCaptionAbove(group, content, gameType);
     m_gameType = new wxChoice(group, gameType.m_id, wxDefaultPosition, wxDefaultSize,
                               m_gameTypes.m_names, 0);
+    // As wide as the listed types need: a longer type a settings file brings (and the choice
+    // keeps) must not widen the page, and with it the window.
+    m_gameType->SetMinSize(wxSize(m_gameType->GetBestSize().x, -1));
     content->Add(m_gameType, PageFlags::GapBelow(PageFlags::Inset()).Proportion(1));
 
     const PageSetting& welcomeMessage = Setting(BasicId::WelcomeMessage);
@@ -156,6 +159,9 @@ void BasicTab::CreateMaxPlayersGroup(wxWindow* column)
 
 void BasicTab::SetDefaults()
 {
+    // A game type a settings file brought that the list does not hold goes with that file.
+    if (m_gameType->GetCount() != m_gameTypes.m_names.size())
+        m_gameType->Set(m_gameTypes.m_names);
     SetPageDefaults(this, kSettings);
     // Without "Use Cached" the login fields are the user's; without "Enabled" there is no private
     // password to type.

@@ -29,6 +29,9 @@ public:
     // the private password field enabled, exactly when that password is not empty.
     void ApplyLoadRules();
 
+    // Empty, or why the game-type list file could not be used (its built-in types are offered).
+    const wxString& ListProblem() const { return m_gameTypes.m_problem; }
+
     // The controls the main window registers under their setting keys (and the two check boxes
     // it reads directly).
     wxTextCtrl* m_gameName = nullptr;

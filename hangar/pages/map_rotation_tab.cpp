@@ -2,6 +2,7 @@
 
 #include "hangar/core/res_string.h"
 #include "hangar/core/server_lists.h"
+#include "hangar/core/value_codec.h"
 #include "hangar/hangar_frame.h"
 #include "hangar/pages/page_layout.h"
 #include "hangar/window_ids.h"
@@ -37,6 +38,22 @@ wxListBox* AddListColumn(wxWindow* page, int stringId, int id, const wxArrayStri
     column->Fit();
     return list;
 }
+
+// Why the map cannot join the rotation: the settings file separates the maps with commas.
+wxString NotAddableText(const wxString& map)
+{
+    return "\"" + map + "\" cannot be added to the rotation: its name holds a comma, which " +
+           "separates the maps in the settings file.";
+}
+
+// Shows `tip` over the control, or none when it is empty.
+void SetTip(wxWindow* control, const wxString& tip)
+{
+    if (tip.empty())
+        control->UnsetToolTip();
+    else
+        control->SetToolTip(tip);
+}
 } // namespace
 
 const PageSettings& MapRotationTab::Settings()
@@ -62,6 +79,7 @@ wxArrayString MapRotationTab::OpenMapList()
 {
     ListFile maps = OpenMapListFile();
     m_mapConfig = std::move(maps.m_config);
+    m_listProblem = maps.m_problem;
     return maps.m_names;
 }
 
@@ -101,7 +119,11 @@ void MapRotationTab::UpdateButtons()
     const int map = m_mapList->GetSelection();
     const int count = static_cast<int>(m_rotationList->GetCount());
     const int selected = m_rotationList->GetSelection();
-    m_addButton->Enable(map >= 0);
+    m_addButton->Enable(CanAdd(map));
+    const wxString why =
+        map >= 0 && !CanAdd(map) ? NotAddableText(m_mapList->GetString(map)) : wxString();
+    SetTip(m_mapList, why);
+    SetTip(m_addButton, why);
     m_clearButton->Enable(count > 0);
     m_removeButton->Enable(selected >= 0);
     m_moveUpButton->Enable(selected > 0);
@@ -113,10 +135,15 @@ void MapRotationTab::OnListSelected(wxCommandEvent& /*event*/)
     UpdateButtons();
 }
 
+bool MapRotationTab::CanAdd(int map) const
+{
+    return map >= 0 && FitsInStoredList(m_mapList->GetString(map));
+}
+
 void MapRotationTab::OnAddMap(wxCommandEvent& /*event*/)
 {
     const int map = m_mapList->GetSelection();
-    if (map < 0)
+    if (!CanAdd(map))
         return;
     const int selected = m_rotationList->GetSelection();
     const int position =

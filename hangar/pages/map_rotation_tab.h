@@ -26,8 +26,13 @@ public:
 
     // Empties the rotation; marks nothing modified.
     void SetDefaults() override;
-    // Enables the five buttons from the selections of the two lists.
+    // Enables the five buttons from the selections of the two lists. A map whose name the
+    // settings file could not store whole (one with a comma) is never added: Add stays disabled
+    // for it, and the tool tips of the maps and of Add say why.
     virtual void UpdateButtons();
+
+    // Empty, or why the map list file could not be used (its built-in maps are offered).
+    const wxString& ListProblem() const { return m_listProblem; }
 
     wxListBox* m_rotationList = nullptr; // the rotation, registered as "RotationList"
 
@@ -35,6 +40,8 @@ private:
     // Opens the map list file and returns its map names in file order.
     wxArrayString OpenMapList();
     void CreateButtonColumn();
+    // True when the map at index `map` of the maps list (-1: none) can join the rotation.
+    bool CanAdd(int map) const;
 
     void OnListSelected(wxCommandEvent& event);
     void OnAddMap(wxCommandEvent& event);
@@ -46,6 +53,7 @@ private:
     void SwapRotationEntries(int from, int to);
 
     std::unique_ptr<wxFileConfig> m_mapConfig; // the map list file, open for the page's life
+    wxString m_listProblem;
     wxButton* m_addButton = nullptr;
     wxButton* m_clearButton = nullptr;
     wxButton* m_moveDownButton = nullptr;

@@ -5,6 +5,7 @@
 
 #include <random>
 #include <wx/choice.h>
+#include <wx/filename.h>
 #include <wx/stopwatch.h>
 
 namespace
@@ -65,7 +66,7 @@ TEST_F(BadInputTest, InvalidUtf8KeepsWhatIsUsable)
               "RotationList=K\xE9strel,Glacier\n");
     EXPECT_EQ(wxString(L"Z\u00FCrich \u00C3( Open"), Basic()->m_gameName->GetValue());
     EXPECT_EQ(wxString(L"\u00FF\u00FE"), Basic()->m_maxPlayers->GetValue());
-    EXPECT_EQ(0, Basic()->m_gameType->GetSelection()); // no item matches
+    EXPECT_EQ(wxString(L"TeamDeathmatch\u00A0"), Basic()->m_gameType->GetStringSelection());
     EXPECT_EQ((std::vector<wxString>{L"K\u00E9strel", "Glacier"}), Items(Rotation()));
 }
 
@@ -115,7 +116,40 @@ TEST_F(BadInputTest, VeryLongLinesLoadWholeEvenWhereFieldsHaveLimits)
               longText + "\n");
     EXPECT_GT(Basic()->m_gameName->GetValue().length(), 65000u); // all a GTK entry holds
     EXPECT_EQ(longText.size(), Basic()->m_welcomeMessage->GetValue().length());
-    EXPECT_EQ(0, Basic()->m_gameType->GetSelection());
+    EXPECT_EQ(longText.size(), Basic()->m_gameType->GetStringSelection().length());
     EXPECT_EQ(5000u, Rotation()->GetCount());      // every comma ends an (empty) piece
     EXPECT_EQ("1", Basic()->m_rounds->GetValue()); // that line is in another group
+}
+
+TEST_F(BadInputTest, ListFilesThatCannotBeReadGiveTheBuiltInListsAndOneMessage)
+{
+    // A file where the settings folder's parent belongs: no list can be read or written.
+    const wxString vendor = Home() + "/ZE Zavov";
+    ASSERT_TRUE(WriteFileBytes(vendor, "not a folder"));
+    ShownMessage shown;
+    wxTEST_DIALOG(StartLauncher(), ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_EQ(1, shown.m_count);
+    EXPECT_NE(wxNOT_FOUND, shown.m_message.Find(NativePath(vendor) + "\" is not a folder"))
+        << shown.m_message;
+    EXPECT_EQ(3u, Basic()->m_gameType->GetCount());
+    EXPECT_EQ(6u, m_frame->GetMapRotationTab()->m_mapList->GetCount());
+    EXPECT_EQ("not a folder", ReadFileBytes(vendor));
+    CloseLauncher();
+
+    // A folder where the game-type list belongs: that file alone is named; the stored type stays.
+    ASSERT_TRUE(wxRemoveFile(vendor));
+    ASSERT_TRUE(
+        wxFileName::Mkdir(SettingsFolder() + "/TROVGameTypes.ini", 0700, wxPATH_MKDIR_FULL));
+    ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(), "[DedicatedServer.DedicatedServer]\n"
+                                                      "GameType=TeamDeathmatchSkydrop\n"));
+    wxTEST_DIALOG(StartLauncher(), ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_EQ(2, shown.m_count);
+    EXPECT_NE(wxNOT_FOUND,
+              shown.m_message.Find(NativePath(SettingsFolder() + "/TROVGameTypes.ini")))
+        << shown.m_message;
+    EXPECT_EQ(wxNOT_FOUND, shown.m_message.Find("TROVMaps.ini")) << shown.m_message;
+    EXPECT_EQ(2, Basic()->m_gameType->GetSelection()); // among the three built-in types
+    FillRequired();
+    ASSERT_TRUE(m_frame->SaveSettings());
+    EXPECT_EQ(wxString("TeamDeathmatchSkydrop"), StoredValue(DefaultSettingsPath(), "GameType"));
 }

@@ -189,3 +189,27 @@ TEST_F(BasicPageTest, AnEmptyGameTypeListGivesAnEmptyChoiceSavedAsEmptyText)
     EXPECT_EQ("", StoredValue(path, "GameType"));
     EXPECT_EQ("[TROVGame.Types]\n", ReadSavedText(GameTypesPath()));
 }
+
+TEST_F(BasicPageTest, AGameTypeTheListDoesNotHoldIsKeptAsStored)
+{
+    const int width = StartLauncher()->GetSize().x;
+    CloseLauncher();
+    const std::string stored = "CaptureTheFlag" + std::string(60, 'X');
+    ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(),
+                               "[DedicatedServer.DedicatedServer]\nGameType=" + stored + "\n"));
+    StartLauncher();
+    wxChoice* type = Basic()->m_gameType;
+    EXPECT_EQ((std::vector<wxString>{"ObjectiveSkydrop", "TeamDeathmatch", "TeamDeathmatchSkydrop",
+                                     stored}),
+              Items(type));
+    EXPECT_EQ(stored, type->GetStringSelection());
+    EXPECT_EQ(width, m_frame->GetSize().x) << "a long name widens neither the page nor the window";
+    FillRequired();
+    ASSERT_TRUE(m_frame->SaveSettings());
+    EXPECT_EQ(wxString(stored), StoredValue(DefaultSettingsPath(), "GameType"));
+
+    // It belongs to that file: a new document offers the listed types only.
+    MenuCommand(FrameId::New);
+    EXPECT_EQ(3u, type->GetCount());
+    EXPECT_EQ(0, type->GetSelection());
+}

@@ -85,12 +85,18 @@ TEST_F(ControlValuesTest, EachKindReadsItsOwnRule)
     EXPECT_EQ("stored", m_text->GetValue());
     EXPECT_FALSE(m_box->GetValue());
     EXPECT_EQ(2, m_choice->GetSelection()); // the last equal item
+    EXPECT_EQ(3u, m_choice->GetCount());
     EXPECT_EQ(3u, m_list->GetCount());
     EXPECT_EQ("button", m_button->GetLabel());
 
     // A list box appends to what it holds; the page empties it before a load.
     LoadAll("List=c\n");
     EXPECT_EQ(4u, m_list->GetCount());
+
+    // A choice text no item equals (case counts) is kept: added after the items and selected.
+    LoadAll("Choice=alpha\n");
+    EXPECT_EQ(3, m_choice->GetSelection());
+    EXPECT_EQ("alpha", m_choice->GetStringSelection());
 }
 
 TEST_F(ControlValuesTest, UnusableOrMissingValuesLeaveTheControlAlone)
@@ -99,7 +105,7 @@ TEST_F(ControlValuesTest, UnusableOrMissingValuesLeaveTheControlAlone)
     m_choice->SetSelection(1);
     for (const char* odd : {"Box=true\n", "Box=yes\n", "Box=FALSE\n", "Box=\n", ""})
     {
-        LoadAll(wxString(odd) + "Choice=alpha\n");
+        LoadAll(wxString(odd) + "Choice=\n");
         EXPECT_TRUE(m_box->GetValue()) << odd;
         EXPECT_EQ(1, m_choice->GetSelection()) << odd;
     }

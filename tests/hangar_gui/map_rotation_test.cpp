@@ -338,3 +338,23 @@ TEST_F(MapRotationTest, LoadedRotationKeepsEmptyPiecesAndNamesTheMapsDoNotHave)
     ASSERT_TRUE(m_frame->SaveSettings());
     EXPECT_EQ(wxString("Kestrel,Atlantis,"), StoredValue(DefaultSettingsPath(), "RotationList"));
 }
+
+TEST_F(MapRotationTest, AMapNamedWithACommaIsShownButNeverJoinsTheRotation)
+{
+    ASSERT_TRUE(WriteFileBytes(MapListPath(),
+                               "[TROVGame.Maps]\nKestrel=MP_Kestrel_P\nDunes, North=MP_DN\n"));
+    StartSaved("Kestrel,Dunes, North"); // as a hand-edited file may hold it: three entries
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "Dunes, North"}), Items(m_maps));
+    SelectMap(1);
+    EXPECT_EQ("Clear", Enabled());
+    EXPECT_NE(wxNOT_FOUND, Button(MapRotationId::Add)->GetToolTipText().Find("comma"));
+    Click(MapRotationId::Add); // the click event reaches the handler all the same
+    EXPECT_EQ((std::vector<wxString>{"Kestrel", "Dunes", " North"}), RotationItems());
+    EXPECT_FALSE(m_frame->IsModified());
+
+    SelectMap(0);
+    EXPECT_EQ("Add Clear", Enabled());
+    EXPECT_TRUE(Button(MapRotationId::Add)->GetToolTipText().empty());
+    ASSERT_TRUE(m_frame->SaveSettings());
+    EXPECT_EQ(wxString("Kestrel,Dunes, North"), StoredValue(DefaultSettingsPath(), "RotationList"));
+}

@@ -130,7 +130,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
                                  "Password=pw\n";
     StartWith(original);
     EXPECT_EQ("Foreign", Basic()->m_gameName->GetValue());
-    EXPECT_EQ("ObjectiveSkydrop", Basic()->m_gameType->GetStringSelection()); // no match: default
+    EXPECT_EQ("CaptureTheFlag", Basic()->m_gameType->GetStringSelection()); // unlisted: kept
     EXPECT_EQ("yes", Basic()->m_rounds->GetValue());   // not a number: shown as it stands
     EXPECT_EQ("10", Basic()->m_timeLimit->GetValue()); // missing: default
     // "true" is not exactly "True": the Friendly Fire box keeps its default, and the save writes
@@ -145,7 +145,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     for (const char* line :
          {"; hand-written notes\n", "[Other.Group]\nAnything=at all\n\n[",
           "# the server reads this group\n", "FriendlyFire=True\n", "FutureSetting=42\n",
-          "GameName=Foreign\n", "RotationList=Kestrel,,Glacier\n", "GameType=ObjectiveSkydrop\n",
+          "GameName=Foreign\n", "RotationList=Kestrel,,Glacier\n", "GameType=CaptureTheFlag\n",
           "Rounds=1\n"})
         EXPECT_NE(std::string::npos, saved.find(line)) << line << " missing from\n" << saved;
 }
