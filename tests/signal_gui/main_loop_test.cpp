@@ -1,5 +1,6 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <wx/stopwatch.h>
 #include <wx/timer.h>
 
 using MainLoopTest = ConsoleTest;
@@ -33,6 +34,31 @@ TEST_F(MainLoopTest, ClosingTheWindowEndsTheProgramWithZeroAndSendsNothing)
     // The window is neither destroyed nor hidden by the close request.
     EXPECT_TRUE(m_frame->IsShown());
     EXPECT_EQ(std::vector<std::string>{"secret"}, server.Received());
+}
+
+TEST_F(MainLoopTest, ClosingTheWindowDuringAnAttemptEndsItAndTheProgram)
+{
+    ServerScript silent;
+    silent.login = ServerScript::Login::Silent;
+    TestServer server(silent);
+    wxTimer close;
+    close.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging() || !server.Connections())
+                       return;
+                   close.Stop();
+                   m_frame->Close();
+               });
+    wxStopWatch watch;
+    int exitCode = -1;
+    // No failure shown, no second connect dialog: the program ends well before the wait would.
+    wxTEST_DIALOG(exitCode = m_app->OnRun(),
+                  ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret")
+                      .Then([&] { close.Start(20); }));
+    EXPECT_EQ(0, exitCode);
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_TRUE(WaitFor([&] { return server.Finished() == 1; }));
 }
 
 TEST_F(MainLoopTest, ConnectDialogComesBackAfterALossAndCancelEndsTheProgram)
