@@ -129,6 +129,7 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
     LoginProgressDialog* progress =
         new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
     m_progress = progress;
+    m_frame->HoldForAttempt(true);
     m_attemptCancelled = QuitPosted();
     progress->SetCancelHandler([this] { CancelAttempt(); });
     // "Connecting ..." is on screen before the attempt starts.
@@ -139,6 +140,7 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
     // However the attempt ended, the dialog must not keep the main window disabled.
     if (m_progress && m_progress->IsShown())
         m_progress->Hide();
+    m_frame->HoldForAttempt(false);
     if (loggedIn)
         m_frame->FocusCommandEntry();
     return loggedIn;

@@ -33,3 +33,11 @@ void RemoteAdminToolFrame::OnDisconnect(wxCommandEvent& /*event*/)
     ClearConsole();
     m_commandEntry->SetFocus();
 }
+
+void RemoteAdminToolFrame::HoldForAttempt(bool hold)
+{
+    if (hold)
+        Enable();
+    for (wxWindow* child : GetChildren())
+        child->Enable(!hold);
+}

@@ -1,8 +1,7 @@
 #include "tests/signal_gui/console_fixture.h"
 
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -10,12 +9,11 @@
 class LoginTest : public ConsoleTest
 {
 protected:
-    // A resolver that never answers (until the test is over): it only notes that it was asked.
+    // A resolver that answers only once the test is over; it notes that it was asked.
     struct Gate
     {
-        std::mutex mutex;
-        std::condition_variable opened;
-        bool open = false;
+        std::promise<void> open;
+        std::shared_future<void> opened = open.get_future().share();
         std::atomic<bool> asked{false};
     };
     void SetUp() override
@@ -25,18 +23,13 @@ protected:
             [gate = m_gate](const std::string&)
             {
                 gate->asked = true;
-                std::unique_lock<std::mutex> lock(gate->mutex);
-                gate->opened.wait(lock, [&] { return gate->open; });
-                return std::string("127.0.0.1");
+                gate->opened.wait();
+                return std::string();
             });
     }
     void TearDown() override
     {
-        {
-            std::lock_guard<std::mutex> lock(m_gate->mutex);
-            m_gate->open = true;
-        }
-        m_gate->opened.notify_all();
+        m_gate->open.set_value();
         ConsoleTest::TearDown();
     }
     std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();

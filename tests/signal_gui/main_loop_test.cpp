@@ -48,6 +48,9 @@ TEST_F(MainLoopTest, ClosingTheWindowDuringAnAttemptEndsItAndTheProgram)
                    if (!m_app->IsExchanging() || !server.Connections())
                        return;
                    close.Stop();
+                   // The toolkit passes on the close box of an enabled window only.
+                   EXPECT_TRUE(m_frame->IsEnabled());
+                   EXPECT_FALSE(m_frame->GetCommandEntry()->IsEnabled());
                    m_frame->Close();
                });
     wxStopWatch watch;
