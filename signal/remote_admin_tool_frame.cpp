@@ -38,6 +38,8 @@ void RemoteAdminToolFrame::HoldForAttempt(bool hold)
 {
     if (hold)
         Enable();
+    // The progress dialog is among the children, and stays usable.
     for (wxWindow* child : GetChildren())
-        child->Enable(!hold);
+        if (!child->IsTopLevel())
+            child->Enable(!hold);
 }
