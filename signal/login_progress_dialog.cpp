@@ -15,6 +15,33 @@ LoginProgressDialog::LoginProgressDialog(const wxString& title, const wxString& 
              m_painted = true;
              event.Skip();
          });
+    // Bound handlers come before the dialog's own event table.
+    Bind(wxEVT_BUTTON, &LoginProgressDialog::OnCancelButton, this, wxID_CANCEL);
+    Bind(wxEVT_CLOSE_WINDOW, &LoginProgressDialog::OnCloseBox, this);
+}
+
+void LoginProgressDialog::OnCancelButton(wxCommandEvent& event)
+{
+    if (!m_onCancel)
+    {
+        event.Skip();
+        return;
+    }
+    // A copy: the handler may replace itself.
+    const std::function<void()> onCancel = m_onCancel;
+    onCancel();
+}
+
+void LoginProgressDialog::OnCloseBox(wxCloseEvent& event)
+{
+    if (!m_onCancel || !event.CanVeto())
+    {
+        event.Skip();
+        return;
+    }
+    event.Veto();
+    const std::function<void()> onCancel = m_onCancel;
+    onCancel();
 }
 
 bool LoginProgressDialog::WaitUntilPainted(long timeoutMs)
@@ -32,9 +59,9 @@ bool LoginProgressDialog::WaitUntilPainted(long timeoutMs)
 
 void LoginProgressDialog::Advance(int value, const wxString& message)
 {
-    // An update returns at once, changing nothing, when a Cancel click is handled at its start
-    // (a click made while a wait was going on may be handled only then): the cancel is withdrawn
-    // and the update made again, so the outcome is always shown.
+    // An update returns at once, changing nothing, when the dialog took a Cancel click as its own
+    // (one made while no cancel handler was set): the cancel is withdrawn and the update made
+    // again, so the outcome is always shown.
     for (;;)
     {
         if (WasCancelled())

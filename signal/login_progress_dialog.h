@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <wx/progdlg.h>
 
-// The progress dialog of one connection attempt: application-modal, its Cancel button ignored.
+// The progress dialog of one connection attempt: application-modal; Cancel ends the attempt.
 // It is the toolkit's generic dialog on every system, a window of the program's user-interface
 // thread (the native one on Windows would run in a thread of its own).
 class LoginProgressDialog : public wxGenericProgressDialog
@@ -15,8 +16,12 @@ public:
     // it was not painted in that time.
     bool WaitUntilPainted(long timeoutMs);
 
-    // Shows message at value; the attempt goes on even when the operator pressed Cancel, whenever
-    // that was. At the maximum the dialog waits for the operator to close it, unless
+    // While the attempt runs: Cancel, Escape and the close box call onCancel at once, instead of
+    // leaving the request for the next update. An empty handler gives them back to the dialog
+    // (which closes itself once finished).
+    void SetCancelHandler(std::function<void()> onCancel) { m_onCancel = std::move(onCancel); }
+
+    // Shows message at value. At the maximum the dialog waits for the operator to close it, unless
     // HideWhenFinished was called.
     void Advance(int value, const wxString& message);
 
@@ -26,5 +31,9 @@ public:
     void HideWhenFinished() { SetPDStyle(GetPDStyle() | wxPD_AUTO_HIDE); }
 
 private:
+    void OnCancelButton(wxCommandEvent& event);
+    void OnCloseBox(wxCloseEvent& event);
+
     bool m_painted = false;
+    std::function<void()> m_onCancel;
 };

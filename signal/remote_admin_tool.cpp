@@ -7,16 +7,21 @@
 #include "signal/login_progress_dialog.h"
 #include "signal/remote_admin_tool_frame.h"
 #include "signal/server_connect_dialog.h"
+#include "signal/system_host_lookup.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <wx/evtloop.h>
 #include <wx/msgdlg.h>
+#include <wx/stopwatch.h>
 #include <wx/timer.h>
 
 namespace
 {
 // The longest the progress dialog is waited for to appear on screen.
 constexpr long kPaintWaitMs = 1000;
+// How often a host-name lookup is looked at while the windows handle their events.
+constexpr unsigned long kLookupPollMs = 20;
 
 // What a socket carries to tell the attempt it belongs to; its notifications carry it too.
 void* AttemptTag(unsigned attempt)
@@ -42,7 +47,7 @@ private:
     RemoteAdminTool& m_app;
 };
 
-RemoteAdminTool::RemoteAdminTool()
+RemoteAdminTool::RemoteAdminTool() : m_hostLookup(SystemHostLookup)
 {
     // Bound once: every notification of every connection reaches OnSocketEvent exactly once.
     Bind(wxEVT_SOCKET, &RemoteAdminTool::OnSocketEvent, this, 0);
@@ -85,7 +90,8 @@ void RemoteAdminTool::OnQuitRequested()
 {
     // The connection goes with the program, and nothing more is read from it: a read waiting
     // on the server (or started for a notification still queued) would hold the main loop for
-    // as long as the server pleased. Closing sends no message.
+    // as long as the server pleased. Closing sends no message. An attempt in progress ends.
+    m_attemptCancelled = true;
     if (m_socket)
     {
         m_socket->Notify(false);
@@ -109,6 +115,9 @@ bool RemoteAdminTool::RunConnectDialog()
             return false;
         if (ConnectToServer(dialog.GetHostName(), dialog.GetPortNumber(), dialog.GetPassword()))
             return true;
+        // The window was closed during the attempt: the program ends.
+        if (QuitPosted())
+            return false;
     }
 }
 
@@ -120,12 +129,18 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
     LoginProgressDialog* progress =
         new LoginProgressDialog(ConsoleTitle(), "Connecting ...", m_frame);
     m_progress = progress;
-    // Looking up the host name holds the window: "Connecting ..." is on screen before.
+    m_frame->HoldForAttempt(true);
+    m_attemptCancelled = QuitPosted();
+    progress->SetCancelHandler([this] { CancelAttempt(); });
+    // "Connecting ..." is on screen before the attempt starts.
     progress->WaitUntilPainted(kPaintWaitMs);
-    const bool loggedIn = LogIn(host, port, password);
+    const bool loggedIn = !m_attemptCancelled && LogIn(host, port, password);
+    if (m_progress)
+        m_progress->SetCancelHandler(nullptr);
     // However the attempt ended, the dialog must not keep the main window disabled.
     if (m_progress && m_progress->IsShown())
         m_progress->Hide();
+    m_frame->HoldForAttempt(false);
     if (loggedIn)
         m_frame->FocusCommandEntry();
     return loggedIn;
@@ -140,22 +155,24 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     if (!Connect(host, port))
     {
         ReleaseSocket();
-        m_progress->Advance(100, "Connection failed.");
+        if (!m_attemptCancelled)
+            FinishProgress("Connection failed.");
         return false;
     }
     m_progress->Advance(50, "Connection succeeded.");
 
     wxString reply;
-    if (!ExchangeLogin(password, reply))
+    if (!ExchangeLogin(password, reply) || m_attemptCancelled)
     {
         ReleaseSocket();
-        m_progress->Advance(100, "Connection failed.");
+        if (!m_attemptCancelled)
+            FinishProgress("Connection failed.");
         return false;
     }
     const LoginReply outcome = ClassifyLoginReply(reply);
     if (outcome == LoginReply::InvalidPassword)
     {
-        m_progress->Advance(100, "Login failed: Invalid password.");
+        FinishProgress("Login failed: Invalid password.");
         ReleaseSocket();
         return false;
     }
@@ -171,7 +188,7 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     if (outcome == LoginReply::Success)
     {
         m_progress->HideWhenFinished();
-        m_progress->Advance(100, "Login successful.");
+        FinishProgress("Login successful.");
     }
     m_frame->SetTitle(ConnectedTitle(host, port));
     // A connection that ended during the login exchange reported it while notifications were
@@ -192,18 +209,45 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
 
 bool RemoteAdminTool::Connect(const wxString& host, const wxString& port)
 {
+    const wxStopWatch watch;
     // A host or port the toolkit rejects would leave the address at its previous value (any
     // local address, port 0): such a text is a failed connection, not a connection elsewhere.
     wxIPV4address address;
-    if (host.empty() || !address.Hostname(host) || !address.Service(port))
+    if (host.empty() || !address.Service(port) || !ResolveHost(host, address, watch))
+        return false;
+    const long left = m_serverWaitMs - watch.Time();
+    if (left <= 0 || m_attemptCancelled)
         return false;
     IoScope io(*this);
     wxSocketClient* socket = m_socket.get();
     if (socket->Connect(address, false))
         return true;
-    // The wait handles the window's events meanwhile.
-    socket->WaitOnConnect(m_serverWaitMs / 1000, m_serverWaitMs % 1000);
-    return m_socket.get() == socket && socket->IsConnected();
+    // The wait handles the window's events meanwhile; a cancel closes the socket, which ends it.
+    socket->WaitOnConnect(left / 1000, left % 1000);
+    return m_socket.get() == socket && !m_attemptCancelled && socket->IsConnected();
+}
+
+bool RemoteAdminTool::ResolveHost(const wxString& host, wxIPV4address& address,
+                                  const wxStopWatch& watch)
+{
+    const std::string name = host.ToStdString(wxConvUTF8);
+    if (IsDottedQuad(name))
+        return address.Hostname(host);
+    const HostLookup lookup(m_hostLookup, name);
+    wxEventLoopBase* const loop = wxEventLoopBase::GetActive();
+    while (!lookup.Done() && !m_attemptCancelled && watch.Time() < m_serverWaitMs)
+        loop->DispatchTimeout(kLookupPollMs);
+    if (!lookup.Done() || m_attemptCancelled)
+        return false;
+    const std::string dotted = lookup.Address();
+    return IsDottedQuad(dotted) && address.Hostname(dotted);
+}
+
+void RemoteAdminTool::CancelAttempt()
+{
+    m_attemptCancelled = true;
+    if (m_socket)
+        m_socket->Close(); // a wait on it returns at once
 }
 
 bool RemoteAdminTool::ExchangeLogin(const wxString& password, wxString& reply)
@@ -223,20 +267,68 @@ bool RemoteAdminTool::ExchangeLogin(const wxString& password, wxString& reply)
                       socket->Close();
                   });
     deadline.StartOnce(static_cast<int>(m_serverWaitMs));
-    SendText(password);
+    WriteText(*socket, password);
     if (m_socket.get() == socket)
         reply = ReceiveText(*socket);
     deadline.Stop();
     return !expired && socket->LastError() != wxSOCKET_TIMEDOUT;
 }
 
+void RemoteAdminTool::FinishProgress(const wxString& message)
+{
+    m_progress->SetCancelHandler(nullptr);
+    m_progress->Advance(100, message);
+}
+
+bool RemoteAdminTool::WithinServerWait(wxSocketBase& socket, const std::function<void()>& io)
+{
+    IoScope scope(*this);
+    // The socket's own timeout restarts with every wait, and a server that trickles bytes would
+    // keep a message going for ever: the timer bounds the whole message.
+    bool expired = false;
+    wxTimer deadline;
+    deadline.Bind(wxEVT_TIMER,
+                  [&](wxTimerEvent&)
+                  {
+                      expired = true;
+                      socket.Close();
+                  });
+    deadline.StartOnce(static_cast<int>(m_serverWaitMs));
+    io();
+    deadline.Stop();
+    return !expired && !socket.Error();
+}
+
+void RemoteAdminTool::WriteText(wxSocketBase& socket, const wxString& text)
+{
+    IoScope io(*this);
+    const std::string payload = EncodeMessageText(text);
+    socket.WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
+}
+
 void RemoteAdminTool::SendText(const wxString& text)
 {
     if (!m_socket)
         return;
-    IoScope io(*this);
-    const std::string payload = EncodeMessageText(text);
-    m_socket->WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
+    // The events handled while a write waits may bring further commands: a second write on the
+    // socket would cut into the first message. They wait their turn here.
+    m_unsent.push_back(EncodeMessageText(text));
+    if (m_writer == m_socket.get())
+        return;
+    wxSocketClient* const socket = m_socket.get();
+    m_writer = socket;
+    while (m_socket.get() == socket && !m_unsent.empty())
+    {
+        const std::string payload = std::move(m_unsent.front());
+        m_unsent.pop_front();
+        const bool whole = WithinServerWait(
+            *socket,
+            [&] { socket->WriteMsg(payload.data(), static_cast<wxUint32>(payload.size())); });
+        if (!whole && m_socket.get() == socket)
+            OnConnectionLost();
+    }
+    if (m_writer == socket)
+        m_writer = nullptr;
 }
 
 wxString RemoteAdminTool::ReceiveText(wxSocketBase& socket)
@@ -257,14 +349,8 @@ void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
     switch (event.GetSocketEvent())
     {
     case wxSOCKET_INPUT:
-    {
-        wxSocketClient* socket = m_socket.get();
-        const wxString text = ReceiveText(*socket);
-        // The operator may have ended the connection while the read waited.
-        if (m_socket.get() == socket)
-            m_frame->AppendServerText(text);
+        ReceiveServerMessage();
         break;
-    }
     case wxSOCKET_LOST:
         OnConnectionLost();
         break;
@@ -273,11 +359,36 @@ void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
     }
 }
 
+void RemoteAdminTool::ReceiveServerMessage()
+{
+    // The read in progress tells of what follows it once it is done.
+    if (m_reading)
+        return;
+    wxSocketClient* const socket = m_socket.get();
+    // A notice whose message was read meanwhile has nothing behind it: waiting for the next message
+    // would count the server's silence against it.
+    char first = 0;
+    socket->Peek(&first, 1);
+    if (socket->LastCount() == 0 && !socket->Error())
+        return;
+    m_reading = true;
+    wxString text;
+    const bool whole = WithinServerWait(*socket, [&] { text = ReceiveText(*socket); });
+    m_reading = false;
+    // The operator may have ended the connection while the read waited.
+    if (m_socket.get() != socket)
+        return;
+    if (whole)
+        m_frame->AppendServerText(text);
+    else
+        OnConnectionLost();
+}
+
 void RemoteAdminTool::OnConnectionLost()
 {
     // The loss may be told twice (the notification, and the check after a login), the second
-    // time while the box for the first is up.
-    if (!m_socket || m_reportingLoss)
+    // time while the box for the first is up. A connection the program's end closed is no loss.
+    if (!m_socket || m_reportingLoss || QuitPosted())
         return;
     m_reportingLoss = true;
     m_frame->SetTitle(ConsoleTitle());
@@ -295,6 +406,7 @@ void RemoteAdminTool::CloseConnection()
 void RemoteAdminTool::ReleaseSocket()
 {
     SocketPtr socket = std::move(m_socket);
+    m_unsent.clear();
     if (!socket)
         return;
     socket->Notify(false);

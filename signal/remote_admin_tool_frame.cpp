@@ -33,3 +33,13 @@ void RemoteAdminToolFrame::OnDisconnect(wxCommandEvent& /*event*/)
     ClearConsole();
     m_commandEntry->SetFocus();
 }
+
+void RemoteAdminToolFrame::HoldForAttempt(bool hold)
+{
+    if (hold)
+        Enable();
+    // The progress dialog is among the children, and stays usable.
+    for (wxWindow* child : GetChildren())
+        if (!child->IsTopLevel())
+            child->Enable(!hold);
+}

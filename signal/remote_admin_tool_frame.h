@@ -21,6 +21,11 @@ public:
     // and gives the focus to the command entry.
     virtual void OnDisconnect(wxCommandEvent& event);
 
+    // While a connection attempt runs, the window takes no command but keeps its close box: the
+    // toolkit ignores the close box of a disabled window, so the window itself stays enabled
+    // and its controls are disabled instead.
+    void HoldForAttempt(bool hold);
+
 private:
     RemoteAdminTool* m_app;
 };

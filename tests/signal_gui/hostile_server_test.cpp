@@ -62,19 +62,74 @@ TEST_F(HostileServerTest, OversizedMessageIsCutTo1024BytesAndTheStreamStaysInSte
     EXPECT_EQ(wxString(1024, 'a') + "|next", shown);
 }
 
-TEST_F(HostileServerTest, WrongSignatureIsReadOverWithoutHarm)
+TEST_F(HostileServerTest, WrongSignatureEndsTheConnectionAsALoss)
 {
     m_server.Send("sane|");
     ASSERT_TRUE(WaitForConsoleEnding("sane|"));
-    // Every read then meets a wrong signature (the last one a partial header), until the close.
+    // A wrong header, then a valid message: the stream is out of step, nothing after is trusted.
     ExpectLost(
         [&]
         {
-            m_server.SendRaw(std::string("\x01\x02\x03\x04\x05\x00\x00\x00hello", 13) +
-                             std::string(64, 'z'));
-            m_server.CloseConnection();
+            m_server.SendRaw(std::string("\x01\x02\x03\x04\x05\x00\x00\x00hello", 13));
+            m_server.Send("valid|");
         });
-    EXPECT_TRUE(ConsoleText().StartsWith("sane|"));
+    EXPECT_EQ("sane|", ConsoleText());
+
+    // A wrong trailer the same.
+    ASSERT_TRUE(ConnectTo(m_server));
+    std::string frame = TestServer::Frame("bad end|");
+    frame[frame.size() - 8] = 'X';
+    ExpectLost(
+        [&]
+        {
+            m_server.SendRaw(frame);
+            m_server.Send("valid|");
+        });
+    EXPECT_EQ("sane|", ConsoleText());
+}
+
+TEST_F(HostileServerTest, MessageNotWholeWithinTheWaitEndsTheConnectionAsALoss)
+{
+    m_app->SetServerWaitMs(300);
+    // Half a message from the server, then silence.
+    wxStopWatch watch;
+    ExpectLost([&] { m_server.SendRaw(TestServer::Frame("never whole|").substr(0, 14)); });
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_TRUE(ConsoleText().empty());
+
+    // A command the server does not take.
+    ASSERT_TRUE(ConnectTo(m_server));
+    TestServer::ShrinkSendBuffer(*m_app->GetSocket());
+    m_server.PauseReading();
+    watch.Start();
+    ExpectLost([&] { m_app->SendText(wxString(512 * 1024, 'c')); });
+    EXPECT_LT(watch.Time(), 5000);
+    m_server.ResumeReading();
+    wxTEST_DIALOG(m_app->EnsureConnected(), ExpectConnectDialog::Cancel().ShowingDefaults());
+}
+
+TEST_F(HostileServerTest, CommandsEnteredWhileAWriteWaitsFollowItWholeAndInOrder)
+{
+    // The server stops reading: a large command fills the connection and its write waits, while
+    // the operator enters three more.
+    TestServer::ShrinkSendBuffer(*m_app->GetSocket());
+    m_server.PauseReading();
+    DuringAnExchange(
+        [this]
+        {
+            TypeCommand("one");
+            TypeCommand("two");
+            m_frame->GetCommandEntry()->SetValue("three");
+            ClickExecute();
+            m_server.ResumeReading();
+        });
+    const std::string large(512 * 1024, 'l');
+    m_app->SendText(large);
+    ASSERT_TRUE(m_acted);
+    ASSERT_TRUE(WaitForReceived(m_server, 5));
+    EXPECT_EQ((std::vector<std::string>{"secret", large, "one", "two", "three"}),
+              m_server.Received());
+    EXPECT_TRUE(m_app->GetSocket());
 }
 
 TEST_F(HostileServerTest, CloseInTheMiddleOfAMessage)

@@ -1,10 +1,39 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <atomic>
+#include <future>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
-using LoginTest = ConsoleTest;
+class LoginTest : public ConsoleTest
+{
+protected:
+    // A resolver that answers only once the test is over; it notes that it was asked.
+    struct Gate
+    {
+        std::promise<void> open;
+        std::shared_future<void> opened = open.get_future().share();
+        std::atomic<bool> asked{false};
+    };
+    void SetUp() override
+    {
+        ConsoleTest::SetUp();
+        m_app->SetHostLookup(
+            [gate = m_gate](const std::string&)
+            {
+                gate->asked = true;
+                gate->opened.wait();
+                return std::string();
+            });
+    }
+    void TearDown() override
+    {
+        m_gate->open.set_value();
+        ConsoleTest::TearDown();
+    }
+    std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
+};
 
 TEST_F(LoginTest, SuccessLogsInAndTheProgressDialogGoesAwayByItself)
 {
@@ -140,7 +169,7 @@ TEST_F(LoginTest, CommandEntryHasTheKeyboardWheneverTheConsoleBecomesUsable)
     typeAndCheck("after disconnect", 4);
 }
 
-TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverTheCancelButton)
+TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWait)
 {
     // The wait is shortened here; the program waits RemoteAdminTool::kServerWaitMs.
     m_app->SetServerWaitMs(300);
@@ -151,21 +180,6 @@ TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverT
     trickle.login = ServerScript::Login::Trickle;
     TestServer tricklingServer(trickle);
 
-    // Cancel is pressed on the progress dialog while the console waits for the reply: the attempt
-    // goes on, and its outcome is shown all the same.
-    int cancelled = 0;
-    wxTimer press;
-    press.Bind(wxEVT_TIMER,
-               [&](wxTimerEvent&)
-               {
-                   LoginProgressDialog* progress = m_app->GetProgressDialog();
-                   if (!m_app->IsExchanging() || !progress || progress->WasCancelled() ||
-                       progress->GetMessage() != "Connection succeeded.")
-                       return;
-                   ++cancelled;
-                   ClickButton(FindButton(progress, wxID_CANCEL));
-               });
-    press.Start(20);
     bool loggedIn = true;
     wxStopWatch watch;
     wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
@@ -173,11 +187,86 @@ TEST_F(LoginTest, SilentOrTricklingServerFailsTheConnectionAfterTheWaitWhateverT
                   ExpectProgressClosed("Connection failed."),
                   ExpectConnectDialog::Ok("127.0.0.1", tricklingServer.PortText(), "secret"),
                   ExpectProgressClosed("Connection failed."), ExpectConnectDialog::Cancel());
-    press.Stop();
     // Each attempt waited the whole wait, and no longer.
     EXPECT_GE(watch.Time(), 600);
     EXPECT_LT(watch.Time(), 5000);
-    EXPECT_EQ(2, cancelled); // once during each login
     EXPECT_FALSE(loggedIn);
     EXPECT_FALSE(m_app->GetSocket());
+}
+
+TEST_F(LoginTest, HostLookupThatNeverAnswersFailsTheConnectionAfterTheWait)
+{
+    m_app->SetServerWaitMs(300);
+    TestServer server;
+    // The windows go on painting meanwhile.
+    int paints = 0;
+    wxTimer refresh;
+    refresh.Bind(wxEVT_TIMER,
+                 [&](wxTimerEvent&)
+                 {
+                     LoginProgressDialog* progress = m_app->GetProgressDialog();
+                     if (!m_gate->asked || !progress || paints > 0)
+                         return;
+                     progress->Bind(wxEVT_PAINT,
+                                    [&](wxPaintEvent& event)
+                                    {
+                                        ++paints;
+                                        event.Skip();
+                                    });
+                     progress->Refresh();
+                 });
+    refresh.Start(20);
+    wxStopWatch watch;
+    bool loggedIn = false;
+    wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("stand-in.invalid", server.PortText(), "secret"),
+                  ExpectProgressClosed("Connection failed."),
+                  // A dotted address is not looked up.
+                  ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret"));
+    EXPECT_TRUE(m_gate->asked);
+    EXPECT_GE(watch.Time(), 300);
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_GT(paints, 0);
+    EXPECT_TRUE(loggedIn);
+}
+
+TEST_F(LoginTest, CancelEndsTheAttemptAtOnceAndTheDialogKeepsWhatWasTyped)
+{
+    // Pressed once the attempt waits for the host name, then for the reply to the login.
+    ServerScript silent;
+    silent.login = ServerScript::Login::Silent;
+    TestServer server(silent);
+    int pressed = 0;
+    wxStopWatch sincePress;
+    wxTimer press;
+    press.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   LoginProgressDialog* progress = m_app->GetProgressDialog();
+                   const bool waiting = pressed == 0
+                                            ? m_gate->asked.load()
+                                            : m_app->IsExchanging() && server.Connections();
+                   if (!progress || !progress->IsShown() || !waiting || pressed == 2)
+                       return;
+                   ++pressed;
+                   sincePress.Start();
+                   wxButton* cancel = FindButton(progress, wxID_CANCEL);
+                   EXPECT_TRUE(cancel->IsEnabled()); // a click of the operator's gets through
+                   ClickButton(cancel);
+               });
+    press.Start(20);
+    auto backAtOnce = [&] { EXPECT_LT(sincePress.Time(), 1000); };
+    bool loggedIn = true;
+    wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
+                  ExpectConnectDialog::Ok("stand-in.invalid", server.PortText(), "typed"),
+                  ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret")
+                      .Showing("stand-in.invalid", server.PortText(), "typed")
+                      .Then(backAtOnce),
+                  ExpectConnectDialog::Cancel()
+                      .Showing("127.0.0.1", server.PortText(), "secret")
+                      .Then(backAtOnce));
+    EXPECT_EQ(2, pressed);
+    EXPECT_FALSE(loggedIn);
+    EXPECT_FALSE(m_app->GetSocket());
+    EXPECT_TRUE(WaitFor([&] { return server.Finished() == 1; }));
 }

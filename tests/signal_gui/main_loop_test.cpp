@@ -1,5 +1,6 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <wx/stopwatch.h>
 #include <wx/timer.h>
 
 using MainLoopTest = ConsoleTest;
@@ -24,15 +25,55 @@ TEST_F(MainLoopTest, CancellingTheFirstDialogEndsTheProgramWithZero)
 TEST_F(MainLoopTest, ClosingTheWindowEndsTheProgramWithZeroAndSendsNothing)
 {
     TestServer server;
+    // The close comes once the console shows the connection: events queued before may be handled
+    // during the attempt (on Windows the progress dialog's first paint handles them), and a close
+    // then ends the attempt.
+    wxTimer close;
+    close.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (m_frame->GetTitle() == "Iron Canopy Dedicated Server Remote")
+                       return;
+                   close.Stop();
+                   m_frame->Close();
+               });
     int exitCode = -1;
     wxTEST_DIALOG(exitCode = m_app->OnRun(),
                   ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret")
-                      .Then([&] { m_frame->CallAfter([&] { m_frame->Close(); }); }));
+                      .Then([&] { close.Start(10); }));
     EXPECT_EQ(0, exitCode);
     EXPECT_TRUE(m_app->QuitPosted());
     // The window is neither destroyed nor hidden by the close request.
     EXPECT_TRUE(m_frame->IsShown());
     EXPECT_EQ(std::vector<std::string>{"secret"}, server.Received());
+}
+
+TEST_F(MainLoopTest, ClosingTheWindowDuringAnAttemptEndsItAndTheProgram)
+{
+    ServerScript silent;
+    silent.login = ServerScript::Login::Silent;
+    TestServer server(silent);
+    wxTimer close;
+    close.Bind(wxEVT_TIMER,
+               [&](wxTimerEvent&)
+               {
+                   if (!m_app->IsExchanging() || !server.Connections())
+                       return;
+                   close.Stop();
+                   // The toolkit passes on the close box of an enabled window only.
+                   EXPECT_TRUE(m_frame->IsEnabled());
+                   EXPECT_FALSE(m_frame->GetCommandEntry()->IsEnabled());
+                   m_frame->Close();
+               });
+    wxStopWatch watch;
+    int exitCode = -1;
+    // No failure shown, no second connect dialog: the program ends well before the wait would.
+    wxTEST_DIALOG(exitCode = m_app->OnRun(),
+                  ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret")
+                      .Then([&] { close.Start(20); }));
+    EXPECT_EQ(0, exitCode);
+    EXPECT_LT(watch.Time(), 5000);
+    EXPECT_TRUE(WaitFor([&] { return server.Finished() == 1; }));
 }
 
 TEST_F(MainLoopTest, ConnectDialogComesBackAfterALossAndCancelEndsTheProgram)

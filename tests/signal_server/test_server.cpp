@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstring>
 #include <wx/socket.h>
-// IPPROTO_TCP and TCP_NODELAY
+// IPPROTO_TCP, TCP_NODELAY, SOL_SOCKET and SO_SNDBUF
 #ifdef __WINDOWS__
 #include <winsock2.h>
 #else
@@ -199,6 +199,29 @@ bool TestServer::WriteMessages(wxSocketBase& client, int count, std::size_t size
 void TestServer::SendRaw(const std::string& bytes)
 {
     Enqueue([bytes](wxSocketBase& client) { return WriteAll(client, bytes.data(), bytes.size()); });
+}
+
+void TestServer::PauseReading()
+{
+    m_paused = true;
+    m_pauseBegun = false;
+    Enqueue(
+        [this](wxSocketBase&)
+        {
+            m_pauseBegun = true;
+            while (m_paused && !m_stop)
+                std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+            return true;
+        });
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!m_pauseBegun && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void TestServer::ShrinkSendBuffer(wxSocketBase& socket)
+{
+    int size = 16 * 1024;
+    socket.SetOption(SOL_SOCKET, SO_SNDBUF, &size, sizeof size);
 }
 
 void TestServer::CloseConnection()

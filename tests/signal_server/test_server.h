@@ -58,6 +58,14 @@ public:
     bool WriteMessages(wxSocketBase& client, int count, std::size_t size);
     void SendRaw(const std::string& bytes); // bytes outside the framing
     void CloseConnection();
+    // The server stops reading (returns once it has) until ResumeReading: what the console writes
+    // meanwhile stays in the connection's buffers.
+    void PauseReading();
+    void ResumeReading() { m_paused = false; }
+
+    // Makes the send buffer of the console's socket small, so that its writes wait once the
+    // server leaves a few hundred kilobytes unread (the system would grow it to megabytes).
+    static void ShrinkSendBuffer(wxSocketBase& socket);
 
     // Every payload received so far, login messages and commands, in order.
     std::vector<std::string> Received() const;
@@ -87,6 +95,8 @@ private:
     std::atomic<int> m_connections{0};
     std::atomic<int> m_finished{0};
     std::atomic<bool> m_clientConnected{false};
+    std::atomic<bool> m_paused{false};
+    std::atomic<bool> m_pauseBegun{false};
     mutable std::mutex m_mutex;
     std::deque<Action> m_actions;
     int m_actionsRunning = 0;
