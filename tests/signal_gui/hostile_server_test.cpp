@@ -1,5 +1,6 @@
 #include "tests/signal_gui/console_fixture.h"
 
+#include <cstdint>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
 
@@ -145,6 +146,19 @@ TEST_F(HostileServerTest, CloseInTheMiddleOfAMessage)
         });
     EXPECT_TRUE(ConsoleText().StartsWith("whole|"));
     EXPECT_LE(ConsoleText().length(), 6u + 100u);
+}
+
+TEST_F(HostileServerTest, ANoticeLeftFromAnEarlierConnectionEndsNothing)
+{
+    // A loss still queued for the connection before this one (the attempt one less).
+    wxSocketEvent stale;
+    stale.m_event = wxSOCKET_LOST;
+    stale.m_clientData = reinterpret_cast<void*>(
+        reinterpret_cast<std::uintptr_t>(m_app->GetSocket()->GetClientData()) - 1);
+    m_app->ProcessEvent(stale);
+    m_server.Send("still here|");
+    EXPECT_TRUE(WaitForConsoleEnding("still here|"));
+    EXPECT_TRUE(m_app->GetSocket());
 }
 
 TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
