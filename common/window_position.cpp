@@ -18,8 +18,9 @@ void MoveAgain(wxTopLevelWindow* window, const wxPoint& position)
 
 wxSize DesignedOrNeededSize(const wxTopLevelWindow* window, const wxSize& designed)
 {
+    const wxSize size = window->FromDIP(designed);
     const wxSize needed = window->ClientToWindowSize(window->GetSizer()->GetMinSize());
-    return wxSize(std::max(designed.x, needed.x), std::max(designed.y, needed.y));
+    return wxSize(std::max(size.x, needed.x), std::max(size.y, needed.y));
 }
 
 void KeepPositionWhenShown(wxTopLevelWindow* window)
@@ -60,7 +61,8 @@ void KeepFittingWhenFramed(wxTopLevelWindow* window, const wxSize& designed)
                              // The designed size is turned into a client size here, with the
                              // frame's real size: a size event can report a placeholder size of
                              // a few pixels while the window manager frames the window.
-                             const wxSize room = window->WindowToClientSize(designed);
+                             const wxSize room =
+                                 window->WindowToClientSize(window->FromDIP(designed));
                              window->SetClientSize(
                                  wxSize(std::max(room.x, needed.x), std::max(room.y, needed.y)));
                              window->Centre(wxBOTH);

@@ -1,12 +1,13 @@
 #include "hangar/hangar_app.h"
 
+#include "common/scale_change.h"
 #include "common/window_position.h"
 #include "hangar/hangar_frame.h"
 
 namespace
 {
-// The window's designed size; it grows to what its pages need where the system's controls and
-// fonts are larger than the ones it was laid out for, so no control is drawn over another.
+// The window's designed size (DIPs); it grows to what its pages need where the system's controls
+// and fonts are larger than the ones it was laid out for, so no control is drawn over another.
 const wxSize kDesignedSize(450, 600);
 } // namespace
 
@@ -19,6 +20,7 @@ HangarFrame* ShowMainWindow()
     frame->Centre(wxBOTH);
     KeepPositionWhenShown(frame);
     KeepFittingWhenFramed(frame, kDesignedSize);
+    LayOutAgainOnScaleChange(frame, kDesignedSize);
     frame->Show(true);
     return frame;
 }

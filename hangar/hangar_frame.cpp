@@ -52,26 +52,26 @@ HangarFrame::HangarFrame()
 
     wxBoxSizer* mainSizer = new wxBoxSizer(wxVERTICAL);
     SetSizer(mainSizer);
-    m_logo = std::make_unique<wxBitmap>(LauncherLogo());
-    mainSizer->AddSpacer(140);
+    m_logo = LauncherLogo();
+    mainSizer->AddSpacer(FromDIP(kLogoBand));
 
     m_notebook = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0);
-    mainSizer->Add(m_notebook, 1, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    mainSizer->Add(m_notebook, 1, wxEXPAND | wxLEFT | wxRIGHT, FromDIP(10));
     CreateBasicTab();
     CreateAdvancedTab();
     CreateMiscTab();
     CreateMapRotationTab();
     AddFixedEntries();
 
-    mainSizer->AddSpacer(10);
+    mainSizer->AddSpacer(FromDIP(10));
     wxPanel* buttonRow = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                      wxTAB_TRAVERSAL | wxNO_BORDER);
-    mainSizer->Add(buttonRow, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    mainSizer->Add(buttonRow, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(10));
     wxBoxSizer* buttonSizer = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->SetSizer(buttonSizer);
     buttonSizer->Add(
         new wxButton(buttonRow, FrameId::ResetToDefaults, LoadResString(StringId::ResetToDefaults)),
-        0, wxEXPAND | wxRIGHT, 10);
+        0, wxEXPAND | wxRIGHT, FromDIP(10));
     buttonSizer->AddStretchSpacer(1);
     buttonSizer->Add(
         new wxButton(buttonRow, FrameId::Launch, LoadResString(StringId::Launch) + "!"), 0,
@@ -152,7 +152,7 @@ void HangarFrame::OnResetToDefaults(wxCommandEvent& /*event*/)
 void HangarFrame::OnPaint(wxPaintEvent& /*event*/)
 {
     wxPaintDC dc(this);
-    dc.DrawBitmap(*m_logo, 10, 10, false);
+    dc.DrawBitmap(LogoFor(m_logo, this), FromDIP(kLogoPosition), false);
 }
 
 void MarkModified()

@@ -3,16 +3,15 @@
 #include "hangar/core/settings_file.h"
 #include "hangar/settings_section.h"
 
-#include <memory>
 #include <utility>
 #include <vector>
+#include <wx/bmpbndl.h>
 #include <wx/frame.h>
 
 class AdvancedTab;
 class BasicTab;
 class MapRotationTab;
 class MiscTab;
-class wxBitmap;
 class wxNotebook;
 
 // The launcher's main window: logo band, notebook with the four settings pages, the button row,
@@ -22,6 +21,9 @@ class HangarFrame : public wxFrame
 public:
     // The window cannot be resized or maximised.
     static constexpr long kFixedStyle = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
+    // The band above the notebook (DIPs) and where the logo is drawn in it.
+    static constexpr int kLogoBand = 140;
+    static inline const wxPoint kLogoPosition{10, 10};
 
     HangarFrame();
     ~HangarFrame() override;
@@ -38,6 +40,7 @@ public:
     const wxString& GetStartDir() const { return m_startDir; }
     const SettingsSection& GetSection() const { return m_section; }
     wxNotebook* GetNotebook() const { return m_notebook; }
+    const wxBitmapBundle& GetLogo() const { return m_logo; }
     BasicTab* GetBasicTab() const { return m_basicTab; }
     AdvancedTab* GetAdvancedTab() const { return m_advancedTab; }
     MiscTab* GetMiscTab() const { return m_miscTab; }
@@ -87,7 +90,7 @@ private:
     wxString m_filePath;
     wxString m_startDir;
     bool m_modified = true;
-    std::unique_ptr<wxBitmap> m_logo;
+    wxBitmapBundle m_logo; // drawn at the window's scale (LogoFor)
     wxNotebook* m_notebook = nullptr;
     BasicTab* m_basicTab = nullptr;
     AdvancedTab* m_advancedTab = nullptr;

@@ -1,5 +1,6 @@
 #include "signal/admin_tool_frame.h"
 
+#include "common/scale_change.h"
 #include "signal/core/console_texts.h"
 #include "signal/platform/console_scroll.h"
 
@@ -19,7 +20,7 @@ AdminToolFrame::AdminToolFrame()
 
     m_console = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH);
-    frameSizer->Add(m_console, 1, wxEXPAND | wxALL, 3);
+    frameSizer->Add(m_console, 1, wxEXPAND | wxALL, FromDIP(3));
     m_console->SetFont(wxFont(8, wxFONTFAMILY_TELETYPE, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL,
                               false, wxEmptyString, wxFONTENCODING_DEFAULT));
     m_console->SetBackgroundColour(*wxBLACK);
@@ -30,15 +31,16 @@ AdminToolFrame::AdminToolFrame()
     frameSizer->Add(m_commandSizer, 0, wxEXPAND, 0);
     m_commandEntry = new wxTextCtrl(this, kCommandEntryId, wxEmptyString, wxDefaultPosition,
                                     wxDefaultSize, wxTE_PROCESS_ENTER);
-    m_commandSizer->Add(m_commandEntry, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 3);
+    m_commandSizer->Add(m_commandEntry, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(3));
     m_commandEntry->SetFocus();
     m_executeButton = new wxButton(this, kExecuteId, "Execute");
-    m_commandSizer->Add(m_executeButton, 0, wxEXPAND | wxRIGHT | wxBOTTOM, 3);
+    m_commandSizer->Add(m_executeButton, 0, wxEXPAND | wxRIGHT | wxBOTTOM, FromDIP(3));
     m_commandEntry->SetFocus();
 
     Bind(wxEVT_TEXT_ENTER, &AdminToolFrame::OnExecute, this, kCommandEntryId);
     Bind(wxEVT_BUTTON, &AdminToolFrame::OnExecute, this, kExecuteId);
     Bind(wxEVT_CLOSE_WINDOW, &AdminToolFrame::OnCloseWindow, this, GetId());
+    LayOutAgainOnScaleChange(this);
 }
 
 void AdminToolFrame::OnExecute(wxCommandEvent& /*event*/)

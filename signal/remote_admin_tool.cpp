@@ -69,8 +69,8 @@ bool RemoteAdminTool::OnInit()
 
 void RemoteAdminTool::SetUpMainWindow()
 {
-    m_frame->SetSize(600, 350);
-    m_frame->SetMinSize(wxSize(300, 200));
+    m_frame->SetSize(m_frame->FromDIP(wxSize(600, 350)));
+    m_frame->SetMinSize(m_frame->FromDIP(wxSize(300, 200)));
     m_frame->SetTitle(kServerName);
     m_frame->Centre(wxBOTH);
     KeepPositionWhenShown(m_frame);

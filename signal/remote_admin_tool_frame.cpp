@@ -12,7 +12,7 @@ RemoteAdminToolFrame::RemoteAdminToolFrame(RemoteAdminTool* app) : m_app(app)
 {
     SetIcons(ProgramIcons());
     wxButton* disconnect = new wxButton(this, kDisconnectId, "Discconect");
-    m_commandSizer->Add(disconnect, 0, wxEXPAND | wxRIGHT | wxBOTTOM, 3);
+    m_commandSizer->Add(disconnect, 0, wxEXPAND | wxRIGHT | wxBOTTOM, FromDIP(3));
     Bind(wxEVT_BUTTON, &RemoteAdminToolFrame::OnDisconnect, this, kDisconnectId);
 }
 

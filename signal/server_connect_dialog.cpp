@@ -1,5 +1,6 @@
 #include "signal/server_connect_dialog.h"
 
+#include "common/scale_change.h"
 #include "common/window_position.h"
 #include "resources/images.h"
 
@@ -15,7 +16,7 @@ wxTextCtrl* AddField(wxDialog* dialog, wxFlexGridSizer* grid, const wxString& la
                      const wxString& value, long style)
 {
     grid->Add(new wxStaticText(dialog, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, 0), 0,
-              wxEXPAND | wxTOP, 3);
+              wxEXPAND | wxTOP, dialog->FromDIP(3));
     wxTextCtrl* field =
         new wxTextCtrl(dialog, wxID_ANY, value, wxDefaultPosition, wxDefaultSize, style);
     grid->Add(field, 1, wxEXPAND, 0);
@@ -29,28 +30,30 @@ ServerConnectDialog::ServerConnectDialog(const wxString& title)
     SetIcons(ProgramIcons());
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     SetSizer(sizer);
-    m_logo = std::make_unique<wxBitmap>(ConsoleLogo());
+    m_logo = ConsoleLogo();
 
-    sizer->AddSpacer(100); // the band the logo is painted in
+    sizer->AddSpacer(FromDIP(kLogoBand));
     sizer->Add(new wxStaticText(this, wxID_ANY, "Connect to a dedicated server", wxDefaultPosition,
                                 wxDefaultSize, 0),
-               0, wxEXPAND | wxLEFT | wxRIGHT, 15);
-    sizer->AddSpacer(15);
+               0, wxEXPAND | wxLEFT | wxRIGHT, FromDIP(15));
+    sizer->AddSpacer(FromDIP(15));
 
-    wxFlexGridSizer* grid = new wxFlexGridSizer(3, 2, 6, 35);
+    wxFlexGridSizer* grid = new wxFlexGridSizer(3, 2, FromDIP(6), FromDIP(35));
     grid->AddGrowableCol(1, 0);
     m_hostName = AddField(this, grid, "Host name:", kDefaultHostName, 0);
     m_portNumber = AddField(this, grid, "Port number:", kDefaultPortNumber, 0);
     m_password = AddField(this, grid, "Password:", wxEmptyString, wxTE_PASSWORD);
-    sizer->Add(grid, 0, wxEXPAND | wxLEFT | wxRIGHT, 15);
+    sizer->Add(grid, 0, wxEXPAND | wxLEFT | wxRIGHT, FromDIP(15));
 
-    sizer->AddSpacer(25);
-    sizer->Add(CreateButtonSizer(wxOK | wxCANCEL), 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT, 10);
+    sizer->AddSpacer(FromDIP(25));
+    sizer->Add(CreateButtonSizer(wxOK | wxCANCEL), 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT,
+               FromDIP(10));
 
     SetSize(DesignedOrNeededSize(this, kDesignedSize));
     Centre(wxBOTH);
     KeepPositionWhenShown(this);
     KeepFittingWhenFramed(this, kDesignedSize);
+    LayOutAgainOnScaleChange(this, kDesignedSize);
     m_hostName->SetFocus();
     Bind(wxEVT_PAINT, &ServerConnectDialog::OnPaint, this, GetId());
 }
@@ -75,5 +78,5 @@ wxString ServerConnectDialog::GetPassword() const
 void ServerConnectDialog::OnPaint(wxPaintEvent& /*event*/)
 {
     wxPaintDC dc(this);
-    dc.DrawBitmap(*m_logo, 0, 0, false);
+    dc.DrawBitmap(LogoFor(m_logo, this), 0, 0, false);
 }

@@ -74,7 +74,7 @@ AdvancedTab::AdvancedTab(wxWindow* parent, const wxString& serverFolder)
 // PunkBuster, the weapon rules and the drops.
 void AdvancedTab::CreateLeftColumn()
 {
-    wxPanel* column = AddPageColumn(this, PageFlags::Column());
+    wxPanel* column = AddPageColumn(this, PageFlags::Column(this));
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     wxWindow* group = AddGroup(column, sizer, StringId::PunkBuster);
@@ -105,19 +105,19 @@ void AdvancedTab::CreateLeftColumn()
 // The spawning times: invincibility after a spawn, and the delays before and after it per side.
 void AdvancedTab::CreateRightColumn()
 {
-    wxPanel* column = AddPageColumn(this, PageFlags::NextColumn());
+    wxPanel* column = AddPageColumn(this, PageFlags::NextColumn(this));
 
-    wxSizer* grid = CreateFieldGrid();
+    wxSizer* grid = CreateFieldGrid(column);
     wxWindow* group = AddGroup(column, grid, StringId::Spawning);
     m_invincibility = AddFieldRow(group, grid, Setting(AdvancedId::Invincibility));
 
-    grid = CreateFieldGrid();
+    grid = CreateFieldGrid(column);
     group = AddGroup(column, grid, StringId::PreSpawnDelayTime);
     m_spawnPreDelayAxis = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPreDelayAxis));
     m_spawnPreDelayAllies = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPreDelayAllies));
     m_spawnPreDelayNonSky = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPreDelayNonSky));
 
-    grid = CreateFieldGrid();
+    grid = CreateFieldGrid(column);
     group = AddGroup(column, grid, StringId::PostSpawnDelayTime);
     m_spawnPostDelayAxis = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPostDelayAxis));
     m_spawnPostDelayAllies = AddFieldRow(group, grid, Setting(AdvancedId::SpawnPostDelayAllies));

@@ -51,14 +51,14 @@ const PageSetting& Setting(int id)
     return SettingFor(kSettings, id);
 }
 
-// A check box with an empty label and its caption to its left, then an empty row of 2 pixels.
+// A check box with an empty label and its caption to its left, then an empty row of 2 DIPs.
 wxCheckBox* AddCaptionedCheckBox(wxWindow* group, wxSizer* grid, const PageSetting& setting)
 {
-    grid->Add(CreateFieldCaption(group, setting.m_stringId), PageFlags::Caption());
+    grid->Add(CreateFieldCaption(group, setting.m_stringId), PageFlags::Caption(group));
     wxCheckBox* box = new wxCheckBox(group, setting.m_id, wxEmptyString);
-    grid->Add(box, PageFlags::Field());
-    grid->AddSpacer(2);
-    grid->AddSpacer(2);
+    grid->Add(box, PageFlags::Field(group));
+    grid->AddSpacer(group->FromDIP(2));
+    grid->AddSpacer(group->FromDIP(2));
     return box;
 }
 } // namespace
@@ -74,11 +74,11 @@ BasicTab::BasicTab(wxWindow* parent)
 {
     SetSizer(new wxBoxSizer(wxHORIZONTAL));
 
-    wxPanel* left = AddPageColumn(this, PageFlags::Column());
+    wxPanel* left = AddPageColumn(this, PageFlags::Column(this));
     CreateGeneralGroup(left);
     CreatePrivateGroup(left);
 
-    wxPanel* right = AddPageColumn(this, PageFlags::NextColumn());
+    wxPanel* right = AddPageColumn(this, PageFlags::NextColumn(this));
     CreateLoginGroup(right);
     CreateRoundsGroup(right);
     CreateMaxPlayersGroup(right);
@@ -95,7 +95,7 @@ void BasicTab::CreateGeneralGroup(wxWindow* column)
     const PageSetting& gameName = Setting(BasicId::GameName);
     AddCaptionAbove(group, content, gameName);
     m_gameName = CreateSettingField(group, gameName);
-    content->Add(m_gameName, PageFlags::GapBelow(PageFlags::Inset()));
+    content->Add(m_gameName, PageFlags::GapBelow(PageFlags::Inset(group)));
 
     const PageSetting& gameType = Setting(BasicId::GameType);
     AddCaptionAbove(group, content, gameType);
@@ -104,31 +104,32 @@ void BasicTab::CreateGeneralGroup(wxWindow* column)
     // As wide as the listed types need: a longer type a settings file brings (and the choice
     // keeps) must not widen the page, and with it the window.
     m_gameType->SetMinSize(wxSize(m_gameType->GetBestSize().x, -1));
-    content->Add(m_gameType, PageFlags::GapBelow(PageFlags::Inset()).Proportion(1));
+    content->Add(m_gameType, PageFlags::GapBelow(PageFlags::Inset(group)).Proportion(1));
 
     const PageSetting& welcomeMessage = Setting(BasicId::WelcomeMessage);
     AddCaptionAbove(group, content, welcomeMessage);
     m_welcomeMessage = CreateSettingField(group, welcomeMessage, wxTE_MULTILINE);
-    content->Add(m_welcomeMessage, PageFlags::Inset());
+    content->Add(m_welcomeMessage, PageFlags::Inset(group));
 }
 
 void BasicTab::CreatePrivateGroup(wxWindow* column)
 {
-    wxFlexGridSizer* grid = CreateFieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid(column);
     wxWindow* group = AddGroup(column, grid, StringId::Private);
 
     m_privateEnabled = AddCaptionedCheckBox(group, grid, Setting(BasicId::PrivateEnabled));
     const PageSetting& password = Setting(BasicId::PrivatePassword);
     grid->Add(CreateFieldCaption(group, password.m_stringId),
-              PageFlags::GapAbove(PageFlags::Caption()));
+              PageFlags::GapAbove(PageFlags::Caption(group)));
     m_privatePassword = CreateSettingField(group, password, wxTE_PASSWORD);
-    // The one field with 5 pixels above and at the right instead of 8.
-    grid->Add(m_privatePassword, wxSizerFlags().Expand().Border(wxTOP | wxRIGHT, 5));
+    // The one field with 5 DIPs above and at the right instead of 8.
+    grid->Add(m_privatePassword,
+              wxSizerFlags().Expand().Border(wxTOP | wxRIGHT, group->FromDIP(5)));
 }
 
 void BasicTab::CreateLoginGroup(wxWindow* column)
 {
-    wxFlexGridSizer* grid = CreateFieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid(column);
     wxWindow* group = AddGroup(column, grid, StringId::Login);
 
     m_useCached = AddCaptionedCheckBox(group, grid, Setting(BasicId::UseCached));
@@ -142,7 +143,7 @@ void BasicTab::CreateLoginGroup(wxWindow* column)
 
 void BasicTab::CreateRoundsGroup(wxWindow* column)
 {
-    wxFlexGridSizer* grid = CreateFieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid(column);
     wxWindow* group = AddGroup(column, grid, StringId::Rounds);
 
     m_rounds = AddFieldRow(group, grid, Setting(BasicId::Rounds));
@@ -151,7 +152,7 @@ void BasicTab::CreateRoundsGroup(wxWindow* column)
 
 void BasicTab::CreateMaxPlayersGroup(wxWindow* column)
 {
-    wxFlexGridSizer* grid = CreateFieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid(column);
     wxWindow* group = AddGroup(column, grid, StringId::MaxPlayers);
 
     m_maxPlayers = AddFieldRow(group, grid, Setting(BasicId::MaxPlayers));

@@ -16,7 +16,7 @@
 
 namespace
 {
-// The smallest size of the two lists: a few rows and room for the scroll bar. The page gives
+// The smallest size of the two lists (DIPs): a few rows and room for the scroll bar. The page gives
 // them more; a list left at the toolkit's tiny default size upsets GTK once it holds rows.
 const wxSize kListSize(100, 120);
 
@@ -28,11 +28,12 @@ const PageSettings kSettings = {ListSetting("RotationList", MapRotationId::Rotat
 // column of the initial tiny size.
 wxListBox* AddListColumn(wxWindow* page, int stringId, int id, const wxArrayString& items)
 {
-    wxPanel* column = AddPageColumn(page, PageFlags::Column());
+    wxPanel* column = AddPageColumn(page, PageFlags::Column(page));
     wxSizer* sizer = column->GetSizer();
-    sizer->Add(CreateFieldCaption(column, stringId), wxSizerFlags().Expand().Border(wxBOTTOM, 3));
-    wxListBox* list =
-        new wxListBox(column, id, wxDefaultPosition, kListSize, 0, nullptr, wxLB_SINGLE);
+    sizer->Add(CreateFieldCaption(column, stringId),
+               wxSizerFlags().Expand().Border(wxBOTTOM, column->FromDIP(3)));
+    wxListBox* list = new wxListBox(column, id, wxDefaultPosition, column->FromDIP(kListSize), 0,
+                                    nullptr, wxLB_SINGLE);
     sizer->Add(list, wxSizerFlags(1).Expand());
     list->Append(items);
     column->Fit();
@@ -93,17 +94,17 @@ void MapRotationTab::CreateButtonColumn()
         wxButton* button = new wxButton(column, id, label);
         button->Enable(false);
         // GTK sizes each button to its label; one width for the column looks as intended.
-        sizer->Add(button, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 5));
+        sizer->Add(button, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, column->FromDIP(5)));
         return button;
     };
     m_addButton = addButton(MapRotationId::Add, LoadResString(StringId::Add) + " ->");
-    sizer->AddSpacer(10);
+    sizer->AddSpacer(column->FromDIP(10));
     m_removeButton = addButton(MapRotationId::Remove, "<- " + LoadResString(StringId::Remove));
-    sizer->AddSpacer(20);
+    sizer->AddSpacer(column->FromDIP(20));
     m_moveUpButton = addButton(MapRotationId::MoveUp, LoadResString(StringId::MoveUp));
-    sizer->AddSpacer(10);
+    sizer->AddSpacer(column->FromDIP(10));
     m_moveDownButton = addButton(MapRotationId::MoveDown, LoadResString(StringId::MoveDown));
-    sizer->AddSpacer(20);
+    sizer->AddSpacer(column->FromDIP(20));
     m_clearButton = addButton(MapRotationId::Clear, LoadResString(StringId::Clear));
     column->Fit();
 }

@@ -77,7 +77,7 @@ MiscTab::MiscTab(wxWindow* parent)
 // The display switches, with the Show Killer Time field under "Show Who Killed Me".
 void MiscTab::CreateLeftColumn()
 {
-    wxPanel* column = AddPageColumn(this, PageFlags::Column());
+    wxPanel* column = AddPageColumn(this, PageFlags::Column(this));
 
     wxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     wxWindow* group = AddGroup(column, sizer, StringId::ShowFlags);
@@ -100,28 +100,28 @@ void MiscTab::CreateLeftColumn()
     m_showStanceIndicator = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowStanceIndicator));
     m_showWhoKilledMe = AddLabelledCheckBox(group, sizer, Setting(MiscId::ShowWhoKilledMe), true);
 
-    wxFlexGridSizer* grid = CreateFieldGrid();
-    sizer->Add(grid, PageFlags::Inset());
+    wxFlexGridSizer* grid = CreateFieldGrid(column);
+    sizer->Add(grid, PageFlags::Inset(group));
     // The caption stands indented under the box above it.
     const PageSetting& killerTime = Setting(MiscId::ShowWhoKilledMeTime);
     grid->Add(CreateFieldCaption(group, killerTime.m_stringId),
-              PageFlags::Caption().Border(wxLEFT, 24));
+              PageFlags::Caption(group).Border(wxLEFT, group->FromDIP(24)));
     m_showWhoKilledMeTime = CreateSettingField(group, killerTime);
-    grid->Add(m_showWhoKilledMeTime, PageFlags::Field());
+    grid->Add(m_showWhoKilledMeTime, PageFlags::Field(group));
 }
 
 // Remote administration, the wait times and the additional options.
 void MiscTab::CreateRightColumn()
 {
-    wxPanel* column = AddPageColumn(this, PageFlags::NextColumn());
+    wxPanel* column = AddPageColumn(this, PageFlags::NextColumn(this));
 
-    wxFlexGridSizer* grid = CreateFieldGrid();
+    wxFlexGridSizer* grid = CreateFieldGrid(column);
     wxWindow* group = AddGroup(column, grid, StringId::RemoteAdministration);
     m_remotePort = AddFieldRow(group, grid, Setting(MiscId::RemotePort));
     m_remotePassword =
         AddFieldRow(group, grid, Setting(MiscId::RemotePassword), true, wxTE_PASSWORD);
 
-    grid = CreateFieldGrid();
+    grid = CreateFieldGrid(column);
     group = AddGroup(column, grid, StringId::WaitTime);
     m_timeBetweenRounds = AddFieldRow(group, grid, Setting(MiscId::TimeBetweenRounds));
     m_timeBetweenMatches = AddFieldRow(group, grid, Setting(MiscId::TimeBetweenMatches), true);
@@ -131,7 +131,7 @@ void MiscTab::CreateRightColumn()
     const PageSetting& additionalOptions = Setting(MiscId::AdditionalOptions);
     AddCaptionAbove(group, sizer, additionalOptions);
     m_additionalOptions = CreateSettingField(group, additionalOptions, wxTE_MULTILINE);
-    sizer->Add(m_additionalOptions, PageFlags::Inset());
+    sizer->Add(m_additionalOptions, PageFlags::Inset(group));
 }
 
 void MiscTab::SetDefaults()

@@ -13,29 +13,29 @@
 
 namespace PageFlags
 {
-wxSizerFlags Column()
+wxSizerFlags Column(const wxWindow* window)
 {
-    return wxSizerFlags(1).Expand().Border(wxALL, 10);
+    return wxSizerFlags(1).Expand().Border(wxALL, window->FromDIP(10));
 }
 
-wxSizerFlags NextColumn()
+wxSizerFlags NextColumn(const wxWindow* window)
 {
-    return wxSizerFlags(1).Expand().Border(wxTOP | wxBOTTOM | wxRIGHT, 10);
+    return wxSizerFlags(1).Expand().Border(wxTOP | wxBOTTOM | wxRIGHT, window->FromDIP(10));
 }
 
-wxSizerFlags Caption()
+wxSizerFlags Caption(const wxWindow* window)
 {
-    return wxSizerFlags().Expand().Border(wxLEFT, 8);
+    return wxSizerFlags().Expand().Border(wxLEFT, window->FromDIP(8));
 }
 
-wxSizerFlags Field()
+wxSizerFlags Field(const wxWindow* window)
 {
-    return wxSizerFlags().Expand().Border(wxRIGHT, 8);
+    return wxSizerFlags().Expand().Border(wxRIGHT, window->FromDIP(8));
 }
 
-wxSizerFlags Inset()
+wxSizerFlags Inset(const wxWindow* window)
 {
-    return wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8);
+    return wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, window->FromDIP(8));
 }
 
 wxSizerFlags GapAbove(wxSizerFlags flags)
@@ -64,9 +64,9 @@ wxWindow* AddGroup(wxWindow* column, wxSizer* content, int captionId)
     return CreateGroupBox(column, column->GetSizer(), content, caption);
 }
 
-wxFlexGridSizer* CreateFieldGrid()
+wxFlexGridSizer* CreateFieldGrid(const wxWindow* window)
 {
-    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 0, 10);
+    wxFlexGridSizer* grid = new wxFlexGridSizer(2, 0, window->FromDIP(10));
     grid->AddGrowableCol(1);
     return grid;
 }
@@ -95,8 +95,8 @@ wxStaticText* CreateFieldCaption(wxWindow* parent, int stringId)
 
 void AddCaptionAbove(wxWindow* group, wxSizer* sizer, const PageSetting& setting)
 {
-    sizer->Add(CreateFieldCaption(group, setting.m_stringId), PageFlags::Caption());
-    sizer->AddSpacer(3);
+    sizer->Add(CreateFieldCaption(group, setting.m_stringId), PageFlags::Caption(group));
+    sizer->AddSpacer(group->FromDIP(3));
 }
 
 wxTextCtrl* AddFieldRow(wxWindow* group, wxSizer* grid, const PageSetting& setting, bool gapAbove,
@@ -104,9 +104,9 @@ wxTextCtrl* AddFieldRow(wxWindow* group, wxSizer* grid, const PageSetting& setti
 {
     const auto gap = [gapAbove](wxSizerFlags flags)
     { return gapAbove ? PageFlags::GapAbove(flags) : flags; };
-    grid->Add(CreateFieldCaption(group, setting.m_stringId), gap(PageFlags::Caption()));
+    grid->Add(CreateFieldCaption(group, setting.m_stringId), gap(PageFlags::Caption(group)));
     wxTextCtrl* field = CreateSettingField(group, setting, style);
-    grid->Add(field, gap(PageFlags::Field()));
+    grid->Add(field, gap(PageFlags::Field(group)));
     return field;
 }
 
@@ -115,6 +115,7 @@ wxCheckBox* AddLabelledCheckBox(wxWindow* group, wxSizer* sizer, const PageSetti
 {
     wxCheckBox* box = new wxCheckBox(group, setting.m_id, "  " + LoadResString(setting.m_stringId),
                                      wxDefaultPosition, wxDefaultSize, 0);
-    sizer->Add(box, gapAbove ? PageFlags::GapAbove(PageFlags::Inset()) : PageFlags::Inset());
+    sizer->Add(box,
+               gapAbove ? PageFlags::GapAbove(PageFlags::Inset(group)) : PageFlags::Inset(group));
     return box;
 }

@@ -12,20 +12,21 @@ class wxWindow;
 
 // Building blocks shared by the settings pages.
 
-// The sizer flags of the pages.
+// The sizer flags of the pages. Their borders are given in DIPs and come out in the pixels of
+// `window`, the window the item is laid out in (or any window on the same screen).
 namespace PageFlags
 {
-// A column of a page: it takes its share of the width, 10 pixels around it.
-wxSizerFlags Column();
-// A column right of another one, which already keeps 10 pixels between them.
-wxSizerFlags NextColumn();
-// A field's caption, left of the field or above it: 8 pixels at the left.
-wxSizerFlags Caption();
-// A field right of its caption: 8 pixels at the right.
-wxSizerFlags Field();
-// An item across its group (a check box with its own label, a field under its caption): 8 pixels
+// A column of a page: it takes its share of the width, 10 DIPs around it.
+wxSizerFlags Column(const wxWindow* window);
+// A column right of another one, which already keeps 10 DIPs between them.
+wxSizerFlags NextColumn(const wxWindow* window);
+// A field's caption, left of the field or above it: 8 DIPs at the left.
+wxSizerFlags Caption(const wxWindow* window);
+// A field right of its caption: 8 DIPs at the right.
+wxSizerFlags Field(const wxWindow* window);
+// An item across its group (a check box with its own label, a field under its caption): 8 DIPs
 // left and right.
-wxSizerFlags Inset();
+wxSizerFlags Inset(const wxWindow* window);
 // The same flags with the border on top as well, a small gap above the item.
 wxSizerFlags GapAbove(wxSizerFlags flags);
 // The same flags with the border below as well.
@@ -39,9 +40,9 @@ wxPanel* AddPageColumn(wxWindow* page, const wxSizerFlags& flags);
 // when it is 0, whose controls go into `content`. Returns the panel that is their parent.
 wxWindow* AddGroup(wxWindow* column, wxSizer* content, int captionId = 0);
 
-// The grid of a field group: two columns (caption, field), no vertical gap, 10 pixels between the
-// columns, the field column growing.
-wxFlexGridSizer* CreateFieldGrid();
+// The grid of a field group laid out in `window`: two columns (caption, field), no vertical gap,
+// 10 DIPs between the columns, the field column growing.
+wxFlexGridSizer* CreateFieldGrid(const wxWindow* window);
 
 // The text field of a setting, empty, with the given style: with the setting's range validator (a
 // default outside the range, set by the program, is accepted as a finished value) or its length
@@ -51,15 +52,15 @@ wxTextCtrl* CreateSettingField(wxWindow* parent, const PageSetting& setting, lon
 // The caption of a field: the string-table text followed by ":".
 wxStaticText* CreateFieldCaption(wxWindow* parent, int stringId);
 
-// The setting's caption above the item added next, 3 pixels over it.
+// The setting's caption above the item added next, 3 DIPs over it.
 void AddCaptionAbove(wxWindow* group, wxSizer* sizer, const PageSetting& setting);
 
 // A row of a field grid: the setting's caption, then its field (CreateSettingField); gapAbove
-// opens 8 pixels above the row.
+// opens 8 DIPs above the row.
 wxTextCtrl* AddFieldRow(wxWindow* group, wxSizer* grid, const PageSetting& setting,
                         bool gapAbove = false, long style = 0);
 
 // A check box that carries its own label, two spaces after the box, added across its group;
-// gapAbove opens 8 pixels above it.
+// gapAbove opens 8 DIPs above it.
 wxCheckBox* AddLabelledCheckBox(wxWindow* group, wxSizer* sizer, const PageSetting& setting,
                                 bool gapAbove = false);

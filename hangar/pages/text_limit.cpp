@@ -22,13 +22,14 @@ TextLimit* LimitOf(const wxTextCtrl* control)
     return dynamic_cast<TextLimit*>(control->GetClientObject());
 }
 
-// Characters that typing or pasting may still add, after the selection is replaced.
+// Characters that typing or pasting may still add, after the selection is replaced. The
+// selection is measured by its text, not by its positions: a multi-line Windows edit control
+// gives each line break two positions, where the value (and the saved setting) has one character.
 std::size_t Room(const wxTextCtrl* control, std::size_t maxLength)
 {
-    long from = 0;
-    long to = 0;
-    control->GetSelection(&from, &to);
-    const std::size_t kept = control->GetValue().length() - static_cast<std::size_t>(to - from);
+    const std::size_t length = control->GetValue().length();
+    const std::size_t selected = std::min(control->GetStringSelection().length(), length);
+    const std::size_t kept = length - selected;
     return kept >= maxLength ? 0 : maxLength - kept;
 }
 

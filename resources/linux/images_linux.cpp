@@ -16,7 +16,9 @@ DECLARE_EMBEDDED(icon_64_png)
 DECLARE_EMBEDDED(icon_128_png)
 DECLARE_EMBEDDED(icon_256_png)
 DECLARE_EMBEDDED(launcher_logo_png)
+DECLARE_EMBEDDED(launcher_logo_2x_png)
 DECLARE_EMBEDDED(console_logo_png)
+DECLARE_EMBEDDED(console_logo_2x_png)
 #undef DECLARE_EMBEDDED
 } // namespace embedded
 
@@ -49,12 +51,17 @@ wxIconBundle ProgramIcons()
     return bundle;
 }
 
-wxBitmap LauncherLogo()
+wxBitmapBundle LauncherLogo()
 {
-    return FromPng(embedded::launcher_logo_png_data, embedded::launcher_logo_png_size);
+    using namespace embedded;
+    return wxBitmapBundle::FromBitmaps(
+        FromPng(launcher_logo_png_data, launcher_logo_png_size),
+        FromPng(launcher_logo_2x_png_data, launcher_logo_2x_png_size));
 }
 
-wxBitmap ConsoleLogo()
+wxBitmapBundle ConsoleLogo()
 {
-    return FromPng(embedded::console_logo_png_data, embedded::console_logo_png_size);
+    using namespace embedded;
+    return wxBitmapBundle::FromBitmaps(FromPng(console_logo_png_data, console_logo_png_size),
+                                       FromPng(console_logo_2x_png_data, console_logo_2x_png_size));
 }

@@ -90,7 +90,8 @@ protected:
         // the size of its decorations; until then it has a placeholder size of a few pixels. The
         // first paint comes after the window is mapped at its real size.
         EventCounter painted(m_frame, wxEVT_PAINT);
-        EXPECT_TRUE(WaitFor([&] { return painted.Count() > 0 && m_frame->GetSize().x >= 450; }));
+        EXPECT_TRUE(WaitFor(
+            [&] { return painted.Count() > 0 && m_frame->GetSize().x >= m_frame->FromDIP(450); }));
         Flush();
         return m_frame;
     }

@@ -2,6 +2,7 @@
 #include "hangar/pages/basic_tab.h"
 #include "hangar/pages/map_rotation_tab.h"
 #include "hangar/window_ids.h"
+#include "resources/images.h"
 #include "tests/hangar_gui/launcher_fixture.h"
 
 #include <wx/button.h>
@@ -20,9 +21,10 @@ TEST_F(MainWindowTest, TitleSizePlacementAndStyle)
 {
     HangarFrame* frame = StartLauncher();
     EXPECT_EQ(wxString(L"Iron Canopy\u2122 Dedicated Server Launcher"), frame->GetTitle());
-    // 450 x 600 as designed, larger only where the system's controls need it.
-    EXPECT_GE(frame->GetSize().x, 450);
-    EXPECT_GE(frame->GetSize().y, 600);
+    // 450 x 600 DIPs as designed, larger only where the system's controls need it.
+    ExpectTheScaleAskedFor(frame);
+    EXPECT_GE(frame->GetSize().x, frame->FromDIP(450));
+    EXPECT_GE(frame->GetSize().y, frame->FromDIP(600));
     EXPECT_FALSE(frame->HasFlag(wxRESIZE_BORDER));
     EXPECT_FALSE(frame->HasFlag(wxMAXIMIZE_BOX));
     EXPECT_TRUE(frame->HasFlag(wxCLOSE_BOX));
@@ -50,6 +52,7 @@ TEST_F(MainWindowTest, EveryPageHasRoomForAllItsControls)
         EXPECT_LE(needed.x, page->GetClientSize().x) << notebook->GetPageText(i);
         EXPECT_LE(needed.y, page->GetClientSize().y) << notebook->GetPageText(i);
     }
+    ExpectChildrenInsideAtNaturalSize(frame);
 }
 
 TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
@@ -67,8 +70,11 @@ TEST_F(MainWindowTest, NotebookTabsInOrderWithBasicSelected)
     // Every page can be reset through the Defaultable interface.
     for (size_t i = 0; i < notebook->GetPageCount(); ++i)
         EXPECT_NE(nullptr, dynamic_cast<Defaultable*>(notebook->GetPage(i))) << i;
-    // The notebook sits under the 140-pixel logo band.
-    EXPECT_GE(notebook->GetPosition().y, 140);
+    // The notebook sits under the logo band, 140 DIPs, which holds the 422 x 120 DIP logo.
+    const wxSize logo = LogoFor(frame->GetLogo(), frame).GetSize();
+    EXPECT_EQ(frame->FromDIP(wxSize(422, 120)), logo);
+    EXPECT_GE(notebook->GetPosition().y, frame->FromDIP(HangarFrame::kLogoBand));
+    EXPECT_LE(frame->FromDIP(HangarFrame::kLogoPosition).y + logo.y, notebook->GetPosition().y);
 }
 
 TEST_F(MainWindowTest, ButtonRowAndStatusBar)

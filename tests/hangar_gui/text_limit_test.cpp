@@ -69,6 +69,33 @@ TEST_F(TextLimitTest, MultiLinePasteInsertsOnlyWhatFitsWithoutCuttingExistingTex
     EXPECT_EQ("123abc4567", field->GetValue());
 }
 
+// Line breaks count as the one character they are in the value, also where the control gives
+// them two positions (Windows): the Welcome Message's 512.
+TEST_F(TextLimitTest, MultiLineLimitCountsEachLineBreakOnce)
+{
+    wxTextCtrl* field = MakeField(wxTE_MULTILINE, 512);
+    field->ChangeValue("ab\ncd\nef");
+    field->SelectAll();
+    EXPECT_TRUE(TypeChar(field, 'Z'));
+    EXPECT_EQ("Z", field->GetValue());
+
+    wxString text;
+    for (int line = 0; line < 56; ++line)
+        text += "abcdefgh\n";
+    field->ChangeValue(text + "123456"); // 510 characters
+    // "efgh\nabcdefgh\nabcd" (18 characters) replaced by the 20 that fit of what is pasted.
+    field->SetSelection(field->XYToPosition(4, 0), field->XYToPosition(4, 2));
+    Paste(field, "0123456789\n0123456789\n");
+    Flush();
+    const wxString expected = "abcd0123456789\n012345678efgh\n" + text.Mid(27) + "123456";
+    EXPECT_EQ(expected, field->GetValue());
+    EXPECT_EQ(512u, field->GetValue().length());
+    field->SetInsertionPointEnd();
+    EXPECT_FALSE(TypeChar(field, 'x'));
+    EXPECT_FALSE(TypeChar(field, WXK_RETURN));
+    EXPECT_EQ(expected, field->GetValue());
+}
+
 TEST_F(TextLimitTest, SingleLineUsesTheToolkitLimit)
 {
     wxTextCtrl* field = MakeField(0, 4);

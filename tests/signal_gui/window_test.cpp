@@ -1,3 +1,4 @@
+#include "resources/images.h"
 #include "tests/signal_gui/console_fixture.h"
 
 #include <wx/sizer.h>
@@ -12,9 +13,10 @@ TEST_F(WindowTest, ConsoleWindowAsStarted)
     EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
     // A window manager frames the window some time after it is shown, and only then is the size
     // final.
-    EXPECT_TRUE(WaitFor([&] { return m_frame->GetSize() == wxSize(600, 350); }))
+    ExpectTheScaleAskedFor(m_frame);
+    EXPECT_TRUE(WaitFor([&] { return m_frame->GetSize() == m_frame->FromDIP(wxSize(600, 350)); }))
         << m_frame->GetSize().x << " x " << m_frame->GetSize().y;
-    EXPECT_EQ(wxSize(300, 200), m_frame->GetMinSize());
+    EXPECT_EQ(m_frame->FromDIP(wxSize(300, 200)), m_frame->GetMinSize());
     EXPECT_FALSE(m_frame->GetMenuBar());
     EXPECT_FALSE(m_frame->GetStatusBar());
     EXPECT_FALSE(m_app->GetSocket());
@@ -76,21 +78,18 @@ TEST_F(WindowTest, ConnectDialogAsBuilt)
     EXPECT_FALSE(dialog.HasFlag(wxRESIZE_BORDER));
 
     // On screen, framed by the window manager, every control lies wholly inside the client area
-    // at no less than its natural size; the dialog is 324 x 295 or as much larger as they need.
+    // at no less than its natural size, under the logo band; the dialog is 324 x 295 DIPs or as
+    // much larger as they need, the logo 318 x 81 DIPs.
     dialog.Show();
     ASSERT_TRUE(ActivateForKeys(&dialog));
     Flush();
-    EXPECT_GE(dialog.GetSize().x, 324);
-    EXPECT_GE(dialog.GetSize().y, 295);
-    const wxRect client(dialog.GetClientSize());
+    ExpectTheScaleAskedFor(&dialog);
+    EXPECT_GE(dialog.GetSize().x, dialog.FromDIP(324));
+    EXPECT_GE(dialog.GetSize().y, dialog.FromDIP(295));
+    ExpectChildrenInsideAtNaturalSize(&dialog);
     for (wxWindow* control : dialog.GetChildren())
-    {
-        const wxRect rect = control->GetRect();
-        const wxSize natural = control->GetBestSize();
-        EXPECT_TRUE(client.Contains(rect)) << control->GetLabel();
-        EXPECT_GE(rect.width, natural.x) << control->GetLabel();
-        EXPECT_GE(rect.height, natural.y) << control->GetLabel();
-    }
+        EXPECT_GE(control->GetPosition().y, dialog.FromDIP(ServerConnectDialog::kLogoBand));
+    EXPECT_EQ(dialog.FromDIP(wxSize(318, 81)), LogoFor(dialog.GetLogo(), &dialog).GetSize());
     dialog.Hide();
     EXPECT_EQ("127.0.0.1", dialog.GetHostName());
     EXPECT_EQ("13500", dialog.GetPortNumber());

@@ -5,6 +5,8 @@
 #include <wx/choice.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
+#include <wx/statusbr.h>
+#include <wx/utils.h>
 
 bool TypeChar(wxTextCtrl* control, int keyCode, wxChar unicode)
 {
@@ -23,6 +25,30 @@ bool TypeChar(wxTextCtrl* control, int keyCode, wxChar unicode)
     else if (character >= 32 && character != WXK_DELETE && keyCode < WXK_START)
         control->WriteText(wxString(static_cast<wxChar>(character)));
     return true;
+}
+
+void ExpectTheScaleAskedFor(const wxWindow* window)
+{
+    wxString dpi;
+    if (wxGetEnv("IC_TEST_DPI", &dpi))
+    {
+        EXPECT_EQ(dpi, wxString::Format("%d", window->GetDPI().y));
+    }
+}
+
+void ExpectChildrenInsideAtNaturalSize(const wxWindow* window)
+{
+    const wxRect client(window->GetClientSize());
+    for (const wxWindow* control : window->GetChildren())
+    {
+        if (!control->IsShown() || dynamic_cast<const wxStatusBar*>(control))
+            continue;
+        const wxRect rect = control->GetRect();
+        const wxSize natural = control->GetBestSize();
+        EXPECT_TRUE(client.Contains(rect)) << control->GetLabel();
+        EXPECT_GE(rect.width, natural.x) << control->GetLabel();
+        EXPECT_GE(rect.height, natural.y) << control->GetLabel();
+    }
 }
 
 int TypeText(wxTextCtrl* control, const wxString& text)

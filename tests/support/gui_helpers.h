@@ -73,6 +73,14 @@ bool TypeChar(wxTextCtrl* control, int keyCode, wxChar unicode = 0);
 // Types each character of text ("\n" as the Enter key); returns how many got through.
 int TypeText(wxTextCtrl* control, const wxString& text);
 
+// Where the run asks for a screen scale (IC_TEST_DPI, set with the system's DPI before the program
+// started), checks that the window is at that scale: sizes checked in DIPs prove nothing at 100 %.
+void ExpectTheScaleAskedFor(const wxWindow* window);
+
+// Checks that every child of window (the status bar left out) lies wholly inside its client area
+// at no less than its natural size.
+void ExpectChildrenInsideAtNaturalSize(const wxWindow* window);
+
 // Sends a command event (button click, check box, list selection ...) through the window's own
 // event handler, as a user action would.
 void SendCommand(wxWindow* window, wxEventType type, int intValue = 0);

@@ -33,6 +33,7 @@ if [ -n "${DISPLAY:-}" ]; then
     exec "$@"
 fi
 # -a finds a free server number; starting the search at a number of our own keeps test programs
-# started at the same moment from racing for the same one.
-exec xvfb-run -a -n $((100 + $$ % 400)) -s '-screen 0 1600x1200x24' \
+# started at the same moment from racing for the same one. The screen holds the launcher's window
+# also at 200 % (900 x 1200 pixels and its frame).
+exec xvfb-run -a -n $((100 + $$ % 400)) -s '-screen 0 2400x1800x24' \
     sh "$0" --under-window-manager "$@"
