@@ -216,6 +216,20 @@ private:
     HANDLE m_handle;
 };
 
+// A move over a file that another program holds open may be refused as "access denied" (so it is
+// under Wine); opening the file for deletion tells a file held (a sharing violation) from one
+// that may not be replaced.
+DWORD WhyNotReplaced(const std::wstring& target, DWORD error)
+{
+    if (error != ERROR_ACCESS_DENIED)
+        return error;
+    Handle probe(CreateFileW(target.c_str(), DELETE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, 0, nullptr));
+    return !probe.IsOk() && GetLastError() == ERROR_SHARING_VIOLATION ? ERROR_SHARING_VIOLATION
+                                                                      : error;
+}
+
 int ReadAll(HANDLE file, std::string* bytes, wxString* reason)
 {
     char buffer[65536];
@@ -358,8 +372,11 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString
     if (!RetryWhileHeld(
             [&]
             {
-                return MoveFileExW(temp.c_str(), target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+                if (MoveFileExW(temp.c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                    return true;
+                SetLastError(WhyNotReplaced(target, GetLastError()));
+                return false;
             }))
         return fail(LastFailure(reason));
     return 0;
