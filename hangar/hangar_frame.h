@@ -100,6 +100,7 @@ private:
     // Why the current settings file could not be read when it was opened (errno), or 0. A save
     // never replaces a file whose content it could not read.
     int m_readError = 0;
+    wxString m_readReason; // the system's words for m_readError
     // What the current settings file held when it was last read or written: a save asks before
     // replacing a file that something else has changed since.
     DiskContent m_onDisk;

@@ -86,7 +86,7 @@ bool HangarFrame::SaveSettings()
         ReadSettingsConfig();
     if (m_readError != 0)
     {
-        ShowError(UnreadFileText(m_filePath, m_readError));
+        ShowError(UnreadFileText(m_filePath, m_readError, m_readReason));
         return false;
     }
     if (!MayReplaceFile())
@@ -109,9 +109,10 @@ bool HangarFrame::SaveSettings()
         m_config->Write(key, value);
 
     const std::string bytes = SettingsFileBytes(*m_config);
-    if (const int error = WriteFileAtomically(m_filePath, bytes))
+    wxString reason;
+    if (const int error = WriteFileAtomically(m_filePath, bytes, &reason))
     {
-        ShowError(SaveErrorText(m_filePath, error));
+        ShowError(SaveErrorText(m_filePath, error, reason));
         return false;
     }
     m_onDisk = ContentOf(bytes);
@@ -140,6 +141,7 @@ bool HangarFrame::SaveSettingsAs()
     const wxString previousName = m_fileName;
     const wxString previousPath = m_filePath;
     const int previousReadError = m_readError;
+    const wxString previousReadReason = m_readReason;
     const DiskContent previousOnDisk = m_onDisk;
 
     m_fileName = chosen.GetFullName();
@@ -152,6 +154,7 @@ bool HangarFrame::SaveSettingsAs()
     m_fileName = previousName;
     m_filePath = previousPath;
     m_readError = previousReadError;
+    m_readReason = previousReadReason;
     m_onDisk = previousOnDisk;
     return false;
 }
@@ -169,6 +172,7 @@ wxString HangarFrame::LoadSettings(SettingsRead read)
 
     m_config = std::move(read.m_config);
     m_readError = read.m_readError;
+    m_readReason = read.m_readReason;
     m_onDisk = read.m_onDisk;
     SetDefaultsOnEveryPage();
     // A file's cached login comes from that file alone: one without the key has none, rather
@@ -191,7 +195,7 @@ wxString HangarFrame::LoadSettings(SettingsRead read)
     SetStatusText(m_fileName, 1);
     m_modified = false;
     // The defaults are shown, and no save replaces the file.
-    return m_readError != 0 ? ReadErrorText(m_filePath, m_readError) : wxString();
+    return m_readError != 0 ? ReadErrorText(m_filePath, m_readError, m_readReason) : wxString();
 }
 
 void HangarFrame::OnNew(wxCommandEvent& /*event*/)
@@ -219,7 +223,7 @@ void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
     SettingsRead read = ReadSettingsFile(chosen.GetFullPath());
     if (read.m_readError != 0)
     {
-        ShowError(ReadErrorText(chosen.GetFullPath(), read.m_readError));
+        ShowError(ReadErrorText(chosen.GetFullPath(), read.m_readError, read.m_readReason));
         return;
     }
     m_fileName = chosen.GetFullName();
@@ -255,6 +259,7 @@ void HangarFrame::ReadSettingsConfig()
     SettingsRead read = ReadSettingsFile(m_filePath);
     m_config = std::move(read.m_config);
     m_readError = read.m_readError;
+    m_readReason = read.m_readReason;
     m_onDisk = read.m_onDisk;
 }
 
@@ -301,13 +306,17 @@ bool HangarFrame::OfferToSaveChanges()
 }
 
 // Lines added to the file by a text editor or a second launcher since it was read or written would
-// be lost: the user decides.
+// be lost: the user decides. A file that cannot be read now (another program may hold it) is not
+// called changed: the question says what kept it from being read.
 bool HangarFrame::MayReplaceFile()
 {
-    if (!ChangedOnDisk(m_filePath, m_onDisk))
+    const DiskCheck check = CheckOnDisk(m_filePath, m_onDisk);
+    if (!check.m_changed && check.m_readError == 0)
         return true;
     const wxString question =
-        "The file " + m_fileName + " has changed on disk since it was opened. Overwrite it?";
+        check.m_readError != 0
+            ? UncheckedFileQuestion(m_fileName, check.m_readError, check.m_readReason)
+            : "The file " + m_fileName + " has changed on disk since it was opened. Overwrite it?";
     return wxMessageBox(question, LoadResString(StringId::LauncherTitle),
                         wxYES_NO | wxICON_EXCLAMATION, this) == wxYES;
 }

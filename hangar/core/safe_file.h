@@ -5,23 +5,43 @@
 #include <wx/string.h>
 
 // Whole-file reading and crash-safe replacing of the launcher's own files. Both return 0, or the
-// errno of the step that failed (ENOENT for a missing file). Only regular files are read or
-// replaced: a folder gives EISDIR, any other kind of file (a named pipe, a device) EINVAL.
+// errno of the step that failed (ENOENT for a missing file), or one of the launcher's own codes
+// below. Only regular files are read or replaced: a folder gives EISDIR, any other kind of file (a
+// named pipe, a device) EINVAL. On failure, `reason` (when given) receives the system's own words
+// for it: strerror on POSIX, the system's message for the Win32 error on Windows; it is left
+// empty for the launcher's own codes.
 // Each system has its implementation in the platform layer (hangar/platform/<system>).
+
+// The file to replace is marked read-only: its owner's write bit is clear (POSIX, judged from the
+// mode, so it holds for a privileged process too) or it has the read-only attribute (Windows).
+constexpr int kReadOnlyFile = -1;
+// The path is a symbolic link whose file does not exist. Nothing is read, and the link is not
+// replaced by a file of its own.
+constexpr int kDanglingLink = -2;
 
 // The largest file the launcher reads, far above any real settings or list file (a few KB).
 constexpr std::size_t kMaxReadFileSize = 64 * 1024 * 1024;
 
 // Reads a regular file of at most kMaxReadFileSize bytes; a larger one gives EFBIG and is not
 // read. Nothing else is opened: a named pipe, a device or a folder is recognised beforehand.
-int ReadWholeFile(const wxString& path, std::string* bytes);
+// A link to a missing file gives ENOENT, as a missing file does (IsDanglingLink tells them apart).
+// Windows: a file another program holds without sharing is tried again for about two seconds.
+int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason = nullptr);
+
+// True when path is a symbolic link (on Windows, any reparse point) whose target does not exist.
+bool IsDanglingLink(const wxString& path);
 
 // Replaces the file at path with bytes so that, whatever moment the process or the machine stops,
 // the path holds either the old content or the new one, whole: the bytes go to a temporary file
 // in the same folder, are flushed to disk, and the temporary file is renamed over the old one. On
-// failure the old file is untouched and the temporary file is removed.
-// POSIX: a new file is readable by its owner only (0600); a replaced file keeps its permissions
-// (and its owner where the process may keep it). A symbolic link stays a link: the file it points
-// at is replaced.
-// Windows: the file gets the permissions the folder gives new files, replaced or not.
-int WriteFileAtomically(const wxString& path, const std::string& bytes);
+// failure the old file is untouched and the temporary file is removed. The temporary files of the
+// same file that an earlier write left behind when it was killed (ours by name and owner) are
+// removed first. A read-only file is not replaced (kReadOnlyFile), nor a link to a missing file
+// (kDanglingLink).
+// POSIX: the temporary file is readable by its owner only (0600) while it is written; a new file
+// stays so, a replaced file gets its permissions (and its owner where the process may keep it)
+// just before it takes its place. A symbolic link stays a link: the file it points at is replaced.
+// Windows: the file gets the permissions the folder gives new files, replaced or not. A file that
+// another program holds (sharing or lock violation, access denied) is tried again for about two
+// seconds before the write gives up.
+int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString* reason = nullptr);

@@ -175,23 +175,34 @@ DiskContent ContentOf(const std::string& bytes)
     return content;
 }
 
-bool ChangedOnDisk(const wxString& path, const DiskContent& known)
+DiskCheck CheckOnDisk(const wxString& path, const DiskContent& known)
 {
+    DiskCheck check;
     std::string bytes;
-    const int error = ReadWholeFile(path, &bytes);
-    if (error == ENOENT)
-        return false;
-    return error != 0 || !(ContentOf(bytes) == known);
+    const int error = ReadWholeFile(path, &bytes, &check.m_readReason);
+    if (error == ENOENT && !IsDanglingLink(path))
+        return DiskCheck();
+    if (error != 0)
+        check.m_readError = error == ENOENT ? kDanglingLink : error;
+    else
+        check.m_changed = !(ContentOf(bytes) == known);
+    return check;
 }
 
 SettingsRead ReadSettingsFile(const wxString& path)
 {
     SettingsRead read;
     std::string bytes;
-    read.m_readError = ReadWholeFile(path, &bytes);
-    if (read.m_readError == ENOENT)
+    read.m_readError = ReadWholeFile(path, &bytes, &read.m_readReason);
+    if (read.m_readError == ENOENT && IsDanglingLink(path))
+    {
+        read.m_readError = kDanglingLink; // something is there, and nothing of it can be read
+        read.m_readReason.clear();
+    }
+    else if (read.m_readError == ENOENT)
     {
         read.m_readError = 0; // a new file
+        read.m_readReason.clear();
         read.m_exists = false;
     }
     if (read.m_exists && read.m_readError == 0)
@@ -210,31 +221,53 @@ std::string SettingsFileBytes(wxFileConfig& config)
     return UnmarkEmptyLines(bytes);
 }
 
-wxString SaveErrorText(const wxString& path, int error)
+namespace
 {
-    return wxString::Format("The settings could not be saved to the file \"%s\": %s.", path,
-                            ErrnoText(error));
+// The reason for a failure common to reading and writing.
+wxString FailureReason(int error, const wxString& reason)
+{
+    if (error == kDanglingLink)
+        return "A link to a missing file";
+    if (error == kReadOnlyFile)
+        return "The file is read-only";
+    return reason.empty() ? ErrnoText(error) : reason;
 }
+} // namespace
 
-wxString ReadFailureReason(int error)
+wxString ReadFailureReason(int error, const wxString& reason)
 {
     if (error == EINVAL)
         return "Not a regular file";
     if (error == EFBIG)
         return wxString::Format("Larger than %zu MB, too large to be a settings file",
                                 kMaxReadFileSize / (1024 * 1024));
-    return ErrnoText(error);
+    return FailureReason(error, reason);
 }
 
-wxString UnreadFileText(const wxString& path, int error)
+wxString SaveErrorText(const wxString& path, int error, const wxString& reason)
+{
+    if (error == kReadOnlyFile)
+        return wxString::Format("The settings were not saved: the file \"%s\" is read-only.", path);
+    return wxString::Format("The settings could not be saved to the file \"%s\": %s.", path,
+                            FailureReason(error, reason));
+}
+
+wxString UnreadFileText(const wxString& path, int error, const wxString& reason)
 {
     return wxString::Format("The settings were not saved: the file \"%s\" could not be read (%s), "
                             "and saving would replace content that was never read.",
-                            path, ReadFailureReason(error));
+                            path, ReadFailureReason(error, reason));
 }
 
-wxString ReadErrorText(const wxString& path, int error)
+wxString ReadErrorText(const wxString& path, int error, const wxString& reason)
 {
     return wxString::Format("The settings could not be read from the file \"%s\": %s.", path,
-                            ReadFailureReason(error));
+                            ReadFailureReason(error, reason));
+}
+
+wxString UncheckedFileQuestion(const wxString& fileName, int error, const wxString& reason)
+{
+    return wxString::Format("The file %s could not be read to see whether it has changed on disk "
+                            "since it was opened (%s). Overwrite it?",
+                            fileName, ReadFailureReason(error, reason));
 }

@@ -48,18 +48,30 @@ struct DiskContent
 // The content of a file that holds these bytes.
 DiskContent ContentOf(const std::string& bytes);
 
-// True when the file at path now holds something other than `known`: other bytes, a file where
-// there was none, or a file that can no longer be read. A file that has gone has not changed:
-// writing it again loses nothing.
-bool ChangedOnDisk(const wxString& path, const DiskContent& known);
+// What a save finds at the path of the file it is about to replace.
+struct DiskCheck
+{
+    // The file now holds something other than what was read or written last: other bytes, or a
+    // file where there was none. A file that has gone has not changed: writing it again loses
+    // nothing.
+    bool m_changed = false;
+    // The file is there but could not be read (errno, with the system's words): whether it has
+    // changed cannot be told.
+    int m_readError = 0;
+    wxString m_readReason;
+};
+
+DiskCheck CheckOnDisk(const wxString& path, const DiskContent& known);
 
 struct SettingsRead
 {
     SettingsConfig m_config;
     // 0 when the file was read or does not exist; otherwise the errno that kept it from being
     // read (EISDIR, EINVAL for another kind of file that is not a regular one, EFBIG for one too
-    // large to be a settings file, ELOOP, EACCES ...), and m_config is empty.
+    // large to be a settings file, ELOOP, EACCES, kDanglingLink ...), and m_config is empty.
     int m_readError = 0;
+    // The system's words for m_readError (empty for the launcher's own codes).
+    wxString m_readReason;
     // False when nothing at all is at the path.
     bool m_exists = true;
     // What was read (nothing present when the file was missing or unreadable).
@@ -72,11 +84,18 @@ SettingsRead ReadSettingsFile(const wxString& path);
 // The whole file as the configuration writes it, in UTF-8.
 std::string SettingsFileBytes(wxFileConfig& config);
 
-// The message shown when the settings cannot be saved to path: the file and the system's reason.
-wxString SaveErrorText(const wxString& path, int error);
+// The messages below name the failure with the system's words (`reason`) when they are given, and
+// otherwise with the text of the errno value or of the launcher's own code.
+
+// The message shown when the settings cannot be saved to path: the file and the reason.
+wxString SaveErrorText(const wxString& path, int error, const wxString& reason = wxString());
 // The message shown when a save would replace a file whose content could not be read.
-wxString UnreadFileText(const wxString& path, int error);
-// Why a file could not be read, from the errno of ReadWholeFile (or of any other file operation).
-wxString ReadFailureReason(int error);
+wxString UnreadFileText(const wxString& path, int error, const wxString& reason = wxString());
+// Why a file could not be read, from the error of ReadWholeFile (or of any other file operation),
+// in the system's words (`reason`) when they are given.
+wxString ReadFailureReason(int error, const wxString& reason = wxString());
 // The message shown when the file at path cannot be used as a settings file.
-wxString ReadErrorText(const wxString& path, int error);
+wxString ReadErrorText(const wxString& path, int error, const wxString& reason = wxString());
+// The question asked before a save replaces a file that could not be read to see whether it has
+// changed since it was opened (fileName is its bare name).
+wxString UncheckedFileQuestion(const wxString& fileName, int error, const wxString& reason);

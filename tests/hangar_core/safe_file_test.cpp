@@ -9,10 +9,25 @@
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <wx/dir.h>
 #include <wx/filefn.h>
+
+namespace
+{
+bool g_killWhileFlushing = false;
+} // namespace
+
+// The writer's flush of its temporary file, which ends the process when a test asks for a save
+// killed part way.
+extern "C" int fsync(int fd)
+{
+    if (g_killWhileFlushing)
+        raise(SIGKILL);
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace
 {
@@ -79,6 +94,33 @@ TEST_F(SafeFileTest, TheTemporaryFileIsMadeBesideTheTargetOnly)
     char events[4096];
     EXPECT_GT(0, read(watch, events, sizeof events)) << "a file was made in the parent folder";
     close(watch);
+}
+
+TEST_F(SafeFileTest, AKilledWriteLeavesAnOwnerOnlyCopyThatTheNextWriteRemoves)
+{
+    const wxString path = m_folder + "/settings.ini";
+    ASSERT_TRUE(WriteFileBytes(path, "old\n"));
+    chmod(path.utf8_str(), 0644);
+    ASSERT_TRUE(WriteFileBytes(m_folder + "/.other.ini.Ab12Cd", "another file's"));
+    const pid_t child = fork();
+    ASSERT_LE(0, child);
+    if (child == 0)
+    {
+        g_killWhileFlushing = true;
+        _exit(WriteFileAtomically(path, "Password=secret\n"));
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::vector<wxString> left = Names();
+    ASSERT_EQ(3u, left.size());
+    EXPECT_TRUE(left[1].StartsWith(".settings.ini.")) << left[1];
+    EXPECT_EQ(0600u, Mode(m_folder + "/" + left[1]));
+    EXPECT_EQ("old\n", ReadFileBytes(path));
+
+    ASSERT_EQ(0, WriteFileAtomically(path, "new\n"));
+    EXPECT_EQ(0644u, Mode(path));
+    EXPECT_EQ((std::vector<wxString>{".other.ini.Ab12Cd", "settings.ini"}), Names());
 }
 
 TEST_F(SafeFileTest, ANameOfTheLongestLengthIsWrittenAndReplaced)

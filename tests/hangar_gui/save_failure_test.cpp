@@ -107,6 +107,48 @@ TEST_F(SaveFailureTest, AFileThatCouldNotBeReadIsNamedAtStartAndNeverReplaced)
     EXPECT_TRUE(wxDirExists(folder));
 }
 
+TEST_F(SaveFailureTest, AReadOnlyFileIsNotReplacedAndLaunchStops)
+{
+    const std::string old = "[DedicatedServer.DedicatedServer]\nUsername=op\nPassword=pw\n"
+                            "RotationList=Kestrel\n";
+    ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(), old));
+    chmod(DefaultSettingsPath().utf8_str(), 0444); // the test runs as root too: judged by the mode
+    StartLauncher();
+    Basic()->m_gameName->SetValue("Changed");
+    ShownMessage shown;
+    wxTEST_DIALOG(ClickButton(FindButton(m_frame, FrameId::Launch)),
+                  ExpectMessageBox(wxID_OK, &shown)); // a started server would say so in a box
+    EXPECT_EQ("The settings were not saved: the file \"" + DefaultSettingsPath() +
+                  "\" is read-only.",
+              shown.m_message);
+    EXPECT_EQ(old, ReadFileBytes(DefaultSettingsPath()));
+    EXPECT_EQ(0444u, Mode(DefaultSettingsPath()));
+    EXPECT_TRUE(m_frame->IsModified());
+}
+
+TEST_F(SaveFailureTest, ALinkToAMissingFileIsNamedAtStartAndNotReplaced)
+{
+    ASSERT_TRUE(wxFileName::Mkdir(SettingsFolder(), 0700, wxPATH_MKDIR_FULL));
+    ASSERT_EQ(0, symlink("gone.ini", DefaultSettingsPath().utf8_str()));
+    ShownMessage shown;
+    wxTEST_DIALOG(StartLauncher(), ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_NE(wxNOT_FOUND, shown.m_message.Find(DefaultSettingsPath())) << shown.m_message;
+    EXPECT_NE(wxNOT_FOUND, shown.m_message.Find("link to a missing file")) << shown.m_message;
+    FillRequired();
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), ExpectMessageBox(wxID_OK, &shown));
+    EXPECT_NE(wxNOT_FOUND, shown.m_message.Find("could not be read")) << shown.m_message;
+    EXPECT_TRUE(m_frame->IsModified());
+    struct stat info = {};
+    ASSERT_EQ(0, lstat(DefaultSettingsPath().utf8_str(), &info));
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_FALSE(wxFileExists(SettingsFolder() + "/gone.ini"));
+
+    const wxString other = Home() + "/other.ini";
+    wxTEST_DIALOG(MenuCommand(FrameId::SaveAs), wxExpectModal<wxFileDialog>(other));
+    EXPECT_FALSE(m_frame->IsModified());
+    EXPECT_EQ("operator", StoredValue(other, "Username"));
+}
+
 TEST_F(SaveFailureTest, OpeningAFileThatCannotBeUsedNamesItAndKeepsTheDocument)
 {
     StartLauncher();

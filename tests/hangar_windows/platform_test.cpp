@@ -147,6 +147,13 @@ TEST_F(WindowsPlatformTest, TheSafeWriterReplacesAFileWholeAndLeavesNothingBesid
     wxDir::GetAllFiles(m_folder, &files);
     EXPECT_EQ(1u, files.size());
 
+    // A file made read-only keeps its content and its attribute.
+    ASSERT_TRUE(SetFileAttributesW(path.wc_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(kReadOnlyFile, WriteFileAtomically(path, "x"));
+    EXPECT_EQ("[DedicatedServer.DedicatedServer]\nRounds=3\n", ReadFileBytes(path));
+    EXPECT_TRUE(GetFileAttributesW(path.wc_str()) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(path.wc_str(), FILE_ATTRIBUTE_NORMAL);
+
     EXPECT_EQ(ENOENT, ReadWholeFile(m_folder + "\\missing.ini", &bytes));
     EXPECT_EQ(EISDIR, ReadWholeFile(m_folder, &bytes));
     EXPECT_EQ(EISDIR, WriteFileAtomically(m_folder, "x"));

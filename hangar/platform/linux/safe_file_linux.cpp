@@ -4,6 +4,8 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +75,54 @@ int ReadableKind(const struct stat& info)
     return 0;
 }
 
+// Leaves the system's words for a failure in *reason, when asked for, and returns the failure.
+int Failed(int error, wxString* reason)
+{
+    if (reason)
+        *reason = error > 0 ? wxString(std::strerror(error), wxConvLibc) : wxString();
+    return error;
+}
+
+// The name of a temporary file of `name` is ".<name>.XXXXXX" (mkstemp's pattern), the name
+// shortened so that the whole stays within NAME_MAX.
+std::string TemporaryPrefix(const std::string& name)
+{
+    return "." + name.substr(0, 200) + ".";
+}
+
+bool IsTemporaryOf(const std::string& prefix, const char* entry)
+{
+    const size_t length = std::strlen(entry);
+    if (length != prefix.size() + 6 || prefix.compare(0, prefix.size(), entry, prefix.size()) != 0)
+        return false;
+    for (size_t i = prefix.size(); i < length; ++i)
+    {
+        const char c = entry[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+// Removes the temporary files that writes of `name` killed before their rename left in the
+// folder (they may hold passwords): regular files of this user with the writer's own names.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& name)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return;
+    const std::string prefix = TemporaryPrefix(name);
+    while (const dirent* entry = readdir(dir))
+    {
+        struct stat info = {};
+        if (IsTemporaryOf(prefix, entry->d_name) &&
+            fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == geteuid())
+            unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
 int ReadAll(int fd, std::string* bytes)
 {
     char buffer[65536];
@@ -91,20 +141,20 @@ int ReadAll(int fd, std::string* bytes)
 }
 } // namespace
 
-int ReadWholeFile(const wxString& path, std::string* bytes)
+int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
 {
     bytes->clear();
     const std::string native = NativePath(path);
     // Judged before opening: opening a device can have effects of its own.
     struct stat info = {};
     if (stat(native.c_str(), &info) != 0)
-        return errno;
+        return Failed(errno, reason);
     if (const int kind = ReadableKind(info))
-        return kind;
+        return Failed(kind, reason);
     // Non-blocking, so that a named pipe put there in the meantime cannot hang the program.
     const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return errno;
+        return Failed(errno, reason);
     int error = fstat(fd, &info) != 0 ? errno : ReadableKind(info);
     if (error == 0)
     {
@@ -114,46 +164,47 @@ int ReadWholeFile(const wxString& path, std::string* bytes)
     if (error != 0)
         bytes->clear();
     close(fd);
-    return error;
+    return error != 0 ? Failed(error, reason) : 0;
 }
 
-int WriteFileAtomically(const wxString& path, const std::string& bytes)
+bool IsDanglingLink(const wxString& path)
 {
+    const std::string native = NativePath(path);
+    struct stat info = {};
+    return lstat(native.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
+           stat(native.c_str(), &info) != 0 && errno == ENOENT;
+}
+
+int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString* reason)
+{
+    if (IsDanglingLink(path))
+        return Failed(kDanglingLink, reason);
     const std::string target = Target(NativePath(path));
     const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
 
     struct stat old = {};
     const bool exists = stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
-        return EISDIR;
+        return Failed(EISDIR, reason);
     if (exists && !S_ISREG(old.st_mode))
-        return EINVAL; // never replace a device or a pipe with a regular file
+        return Failed(EINVAL, reason); // never replace a device or a pipe with a regular file
+    if (exists && (old.st_mode & S_IWUSR) == 0)
+        return Failed(kReadOnlyFile, reason); // root could write it, but its owner said no
 
-    // ".<name>.XXXXXX" beside the target; long names are shortened to stay within NAME_MAX.
-    std::string temp = folder + "." + name.substr(0, 200) + ".XXXXXX";
+    RemoveStaleTemporaries(folder, name);
+    std::string temp = folder + TemporaryPrefix(name) + "XXXXXX";
     int fd = mkstemp(temp.data()); // created 0600
     if (fd < 0)
-        return errno;
+        return Failed(errno, reason);
     const auto fail = [&](int error)
     {
         if (fd >= 0)
             close(fd);
         unlink(temp.c_str());
-        return error;
+        return Failed(error, reason);
     };
-
-    if (exists)
-    {
-        if (fchmod(fd, old.st_mode & 07777) != 0)
-            return fail(errno);
-        if ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
-            fchown(fd, old.st_uid, old.st_gid) != 0)
-        {
-            // Only a privileged process may give a file away; the file then becomes ours.
-        }
-    }
 
     const FileSizeSignalIgnored fileSizeSignalIgnored;
     size_t written = 0;
@@ -170,6 +221,19 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes)
     }
     if (fsync(fd) != 0)
         return fail(errno);
+
+    // The old file's permissions only now, when the file is about to take its place: until then
+    // a copy of the settings (passwords included) is never readable by others.
+    if (exists)
+    {
+        if (fchmod(fd, old.st_mode & 07777) != 0)
+            return fail(errno);
+        if ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
+            fchown(fd, old.st_uid, old.st_gid) != 0)
+        {
+            // Only a privileged process may give a file away; the file then becomes ours.
+        }
+    }
     const int closed = close(fd);
     fd = -1;
     if (closed != 0)
