@@ -134,9 +134,9 @@ end_program() {
     return 0
 }
 
-# launch_from_menu: starts the launcher as its Start-menu shortcut does (in the shortcut's "Start
-# in" folder, read from the .lnk by the shell) and presses Launch!.
-# The stand-in server writes its record there; the launcher passes the variable on to it.
+# launch_from_menu FOLDER: starts FOLDER\hangar.exe from its Start-menu shortcut (in the
+# shortcut's "Start in" folder, read from the .lnk by the shell) and presses Launch!. The stand-in
+# server writes its record to $record: the launcher passes the variable on to it.
 record='C:\launch-record.txt'
 export IC_STANDIN_RECORD="$record"
 launch_from_menu() {
@@ -193,7 +193,7 @@ check_installed "$default" "$server"
 only_server_left "after the installation moved"
 
 step "Launch! from the Start menu starts the server in its folder"
-launch_from_menu "$server"
+launch_from_menu "$default"
 tries=300
 while [ ! -f "$(unix_path "$record")" ] && [ "$tries" -gt 0 ]; do
     sleep 0.1
@@ -205,8 +205,8 @@ end_program hangar.exe
 
 step "with no server in its folder, Launch! starts none, not even one beside hangar.exe"
 mv "$server_dir/TROVServer.exe" "$(unix_path "$default")/TROVServer.exe"
-launch_from_menu "$server"
-timeout 90 wine "$probe" message "Dedicated Server Launcher" | tr -d '\r' >"$work/message" ||
+launch_from_menu "$default"
+timeout 90 wine "$probe" message "Dedicated Server Launcher" >"$work/message" ||
     fail "the launcher showed no message"
 printf 'Attempting to launch TROVServer.exe...\nThe specified file was not found.\n' |
     diff -u - "$work/message" || fail "the launcher's message is not the missing file's"
