@@ -28,46 +28,26 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
-bool IsMessageBox(HWND window)
-{
-    return ClassOf(window) == L"#32770";
-}
-
-struct Search
-{
-    std::wstring title;
-    bool messageBox;
-    HWND found;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
-{
-    Search* search = reinterpret_cast<Search*>(data);
-    if (IsWindowVisible(window) && IsMessageBox(window) == search->messageBox &&
-        TextOf(window).find(search->title) != std::wstring::npos)
-    {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CollectChildren(HWND window, LPARAM data)
+BOOL CALLBACK Collect(HWND window, LPARAM data)
 {
     reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> Children(HWND window)
+// The top-level windows (for a null parent), or the child windows of `parent`.
+std::vector<HWND> Windows(HWND parent)
 {
-    std::vector<HWND> children;
-    EnumChildWindows(window, CollectChildren, reinterpret_cast<LPARAM>(&children));
-    return children;
+    std::vector<HWND> windows;
+    if (parent)
+        EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
+    else
+        EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 HWND FindButton(HWND window, const std::wstring& label)
 {
-    for (HWND child : Children(window))
+    for (HWND child : Windows(window))
     {
         if (ClassOf(child) == L"Button" && TextOf(child) == label && IsWindowEnabled(child))
             return child;
@@ -75,16 +55,19 @@ HWND FindButton(HWND window, const std::wstring& label)
     return nullptr;
 }
 
-// The top-level window titled so, once `ready` accepts it; null after a minute.
+// The visible top-level window (a message box or not) whose title holds `title`, once `ready`
+// accepts it; null after a minute.
 template <typename Ready>
 HWND WaitForWindow(const std::wstring& title, bool messageBox, Ready ready)
 {
     for (int tries = 0; tries < 1200; ++tries)
     {
-        Search search = {title, messageBox, nullptr};
-        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (search.found && ready(search.found))
-            return search.found;
+        for (HWND window : Windows(nullptr))
+        {
+            if (IsWindowVisible(window) && (ClassOf(window) == L"#32770") == messageBox &&
+                TextOf(window).find(title) != std::wstring::npos && ready(window))
+                return window;
+        }
         Sleep(50);
     }
     return nullptr;
@@ -120,7 +103,7 @@ int ShowMessage(const std::wstring& title)
     const HWND box = WaitForWindow(title, true, [](HWND) { return true; });
     if (!box)
         return 1;
-    for (HWND child : Children(box))
+    for (HWND child : Windows(box))
     {
         const std::wstring text = TextOf(child);
         if (ClassOf(child) == L"Static" && !text.empty())
