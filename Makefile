@@ -94,10 +94,12 @@ package-windows: windows
 
 # Makes the packages and installs, starts and uninstalls them under Wine
 # (tests/package/windows-installer-test.sh). signal shows two windows with its title, the main
-# window and the connect dialog; the check needs one.
+# window and the connect dialog; the check needs one. The installed launcher starts the test
+# build's stand-in server, and a test program presses its Launch! button.
 test-package-windows: package-windows
 	sh tests/package/windows-installer-test.sh $(WINDOWS_PACKAGE) $(PROJECT_VERSION) \
-		"Iron Canopy™ Dedicated Server Launcher" "Iron Canopy Dedicated Server Remote"
+		"Iron Canopy™ Dedicated Server Launcher" "Iron Canopy Dedicated Server Remote" \
+		$(WINDOWS_BUILD)/tests/standin/TROVServer.exe $(WINDOWS_BUILD)/tests/window_probe.exe
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_TOOLCHAIN_BUILD) $(WINDOWS_BUILD)

@@ -23,6 +23,7 @@ wxString PlatformDocumentsFolder();
 // On Linux the program runs in a session of its own, not as a child of the caller; a Windows
 // program (a file starting with "MZ") that the system cannot run itself is started through the
 // `wine` found on PATH, with the same argument and folder. On Windows the shell starts it
-// (ShellExecuteW), and its result is the failure code.
+// (ShellExecuteW) by its full path, so no other copy of the program is found in its place, and
+// its result is the failure code.
 bool PlatformStartDetached(const wxString& folder, const wxString& program,
                            const wxString& argument, int* failureCode);

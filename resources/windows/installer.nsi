@@ -1,13 +1,15 @@
 ; The Windows installer of the tool kit (NSIS 3, Modern UI 2): both programs into a folder the
 ; user chooses, a Start-menu shortcut for each, and an uninstaller registered with Windows.
-; Silent with /S, both ways; /D=FOLDER (last, unquoted) picks the folder of a silent install.
+; Silent with /S, both ways; /SERVERDIR=FOLDER names the server's folder of a silent install and
+; /D=FOLDER (last, unquoted) its installation folder.
 ;
-; It installs for all users, as administrator, into Program Files by default: the usual home of
-; the dedicated server is a folder under Program Files, and installing the tools into the server's
-; own folder is what lets the launcher's shortcut start the server (the launcher starts
-; TROVServer.exe from the folder it was started in, which is the shortcut's "Start in" folder,
-; the installation folder). Each user's settings stay in that user's Documents folder and are
-; never touched here.
+; It installs for all users, as administrator, into Program Files by default. The launcher starts
+; TROVServer.exe from the folder it was started in, which is its shortcut's "Start in" folder, so
+; a second page asks for the server's folder (the one holding TROVServer.exe) and both shortcuts
+; start there. That folder is remembered with the installation for the next upgrade; it is the
+; server's, so nothing here writes into it or removes anything from it (unless the tools are
+; installed into it). Each user's settings stay in that user's Documents folder and are never
+; touched here.
 ;
 ; scripts/package-windows.sh builds it with makensis and these definitions:
 ;   VERSION      the project version, e.g. 1.0.0
@@ -36,6 +38,9 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
+; A file that cannot be written stops the installation instead of being skipped (which a silent
+; installation would do without a word), so no installation is left half old, half new.
+AllowSkipFiles off
 
 !define PRODUCT "Iron Canopy Dedicated Server Tools"
 !define PUBLISHER "ZE Zavov"
@@ -66,13 +71,27 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 
 !include MUI2.nsh
+!include FileFunc.nsh
+!include LogicLib.nsh
+
+; The folder holding the server (TROVServer.exe), where both shortcuts start; empty until known.
+Var ServerDir
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install the ${LAUNCHER_NAME} and the ${CONSOLE_NAME} on your computer.$\r$\n$\r$\nClose both programs if they are running, then click Next to continue."
 !insertmacro MUI_PAGE_WELCOME
-!define MUI_DIRECTORYPAGE_TEXT_TOP "Setup will install ${PRODUCT} in the following folder.$\r$\n$\r$\nThe launcher starts the server (TROVServer.exe) from the folder it is started in, and its Start-menu shortcut starts it in this folder: install into the server's folder to start the server from the Start menu. Your settings are kept in your Documents folder wherever the tools are installed."
+!define MUI_DIRECTORYPAGE_TEXT_TOP "Setup will install ${PRODUCT} in the following folder. You choose the server's folder on the next page.$\r$\n$\r$\nYour settings are kept in your Documents folder wherever the tools are installed."
+!insertmacro MUI_PAGE_DIRECTORY
+!define MUI_PAGE_HEADER_TEXT "Choose the Server's Folder"
+!define MUI_PAGE_HEADER_SUBTEXT "Choose the folder that holds the dedicated server, TROVServer.exe."
+!define MUI_DIRECTORYPAGE_TEXT_TOP "The launcher starts the server (TROVServer.exe) from the folder it is started in. Both Start-menu shortcuts start their programs in the folder below: choose the folder that holds TROVServer.exe."
+!define MUI_DIRECTORYPAGE_TEXT_DESTINATION "Server's folder"
+!define MUI_DIRECTORYPAGE_VARIABLE $ServerDir
+!define MUI_PAGE_CUSTOMFUNCTION_PRE ServerPagePre
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ServerPageShow
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE ServerPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -82,13 +101,80 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 
 !insertmacro MUI_LANGUAGE "English"
 
+; The server's folder: the one given as /SERVERDIR=, otherwise the one of the last installation.
 Function .onInit
     SetShellVarContext all
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/SERVERDIR=" $ServerDir
+    ${If} ${Errors}
+        ReadRegStr $ServerDir HKLM "${UNINSTALL_KEY}" "ServerFolder"
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
     SetShellVarContext all
 FunctionEnd
+
+; With no server's folder known yet, the installation folder is taken when it holds the server.
+Function ProposeServerFolder
+    ${If} $ServerDir == ""
+    ${AndIf} ${FileExists} "$INSTDIR\TROVServer.exe"
+        StrCpy $ServerDir $INSTDIR
+    ${EndIf}
+FunctionEnd
+
+Function ServerPagePre
+    Call ProposeServerFolder
+FunctionEnd
+
+; Nothing is installed into the server's folder: the space figures mean nothing there.
+Function ServerPageShow
+    ShowWindow $mui.DirectoryPage.SpaceRequired ${SW_HIDE}
+    ShowWindow $mui.DirectoryPage.SpaceAvailable ${SW_HIDE}
+FunctionEnd
+
+; A folder without the server is allowed (the server may come later), after a warning.
+Function ServerPageLeave
+    ${IfNot} ${FileExists} "$ServerDir\TROVServer.exe"
+        MessageBox MB_YESNO|MB_ICONEXCLAMATION|MB_DEFBUTTON2 "There is no TROVServer.exe in$\r$\n$ServerDir$\r$\n$\r$\nLaunch! will report that the file was not found until the server is in this folder. Use this folder anyway?" IDYES +2
+        Abort
+    ${EndIf}
+FunctionEnd
+
+; Stops while a program in $R0 is running: Windows keeps a running program's file open, so it
+; can be neither replaced nor removed, and the installation would be left half old, half new.
+; The file of a running program cannot be opened for writing. Retry checks again; Cancel (and a
+; silent run) ends with nothing changed. $R1 is the program's file name, $R2 its name.
+!macro RequireProgramClosed UN
+    Function ${UN}RequireProgramClosed
+        retry:
+        IfFileExists "$R0\$R1" 0 done
+        ClearErrors
+        FileOpen $R3 "$R0\$R1" a
+        IfErrors in_use
+        FileClose $R3
+        Goto done
+        in_use:
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$R0\$R1 is in use: the $R2 is running. Close it, then click Retry.$\r$\n$\r$\nCancel stops here; nothing has been changed." /SD IDCANCEL IDRETRY retry
+        DetailPrint "$R0\$R1 is in use: the $R2 is running; close it and try again."
+        SetErrorLevel 2
+        Abort "$R0\$R1 is in use: the $R2 is running."
+        done:
+    FunctionEnd
+
+    ; Both programs in $R0.
+    Function ${UN}RequireProgramsClosed
+        StrCpy $R1 hangar.exe
+        StrCpy $R2 "${LAUNCHER_NAME}"
+        Call ${UN}RequireProgramClosed
+        StrCpy $R1 signal.exe
+        StrCpy $R2 "${CONSOLE_NAME}"
+        Call ${UN}RequireProgramClosed
+    FunctionEnd
+!macroend
+!insertmacro RequireProgramClosed ""
+!insertmacro RequireProgramClosed "un."
 
 ; An installation into another folder than the last one takes its place: the last one's own
 ; uninstaller removes it (and only it), so no copy is left behind that Windows no longer lists.
@@ -107,13 +193,32 @@ Function RemoveCopyElsewhere
 FunctionEnd
 
 Section "-Programs" ProgramsSection
+    StrCpy $R0 $INSTDIR
+    Call RequireProgramsClosed
+    ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R0 != ""
+    ${AndIf} $R0 != $INSTDIR
+        Call RequireProgramsClosed
+    ${EndIf}
     Call RemoveCopyElsewhere
-    ; The shortcuts made below start their programs in this folder.
     SetOutPath "$INSTDIR"
     File "/oname=hangar.exe" "${LAUNCHER_EXE}"
     File "/oname=signal.exe" "${CONSOLE_EXE}"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
+    ; A silent installation has had no page to choose the server's folder on. Unknown still, the
+    ; shortcuts start in the installation folder and nothing is remembered.
+    Call ProposeServerFolder
+    ${If} $ServerDir == ""
+        DetailPrint "No server's folder given: the shortcuts start in $INSTDIR"
+        StrCpy $OUTDIR $INSTDIR
+    ${Else}
+        ${IfNot} ${FileExists} "$ServerDir\TROVServer.exe"
+            DetailPrint "Warning: there is no TROVServer.exe in $ServerDir"
+        ${EndIf}
+        ; The shortcuts start in $OUTDIR; SetOutPath would also create a missing folder.
+        StrCpy $OUTDIR $ServerDir
+    ${EndIf}
     CreateShortcut "$SMPROGRAMS\${LAUNCHER_NAME}.lnk" "$INSTDIR\hangar.exe" "" "" 0 SW_SHOWNORMAL \
         "" "Edit the settings of the Iron Canopy dedicated server and start it"
     CreateShortcut "$SMPROGRAMS\${CONSOLE_NAME}.lnk" "$INSTDIR\signal.exe" "" "" 0 SW_SHOWNORMAL \
@@ -128,13 +233,19 @@ Section "-Programs" ProgramsSection
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${If} $ServerDir != ""
+        WriteRegStr HKLM "${UNINSTALL_KEY}" "ServerFolder" "$ServerDir"
+    ${EndIf}
     SectionGetSize ${ProgramsSection} $0
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 ; Removes exactly what was installed: the folder may be the server's own, so it goes only when
-; nothing else is left in it. The settings in the users' Documents folders stay.
+; nothing else is left in it. The server's folder and the settings in the users' Documents
+; folders stay.
 Section "Uninstall"
+    StrCpy $R0 $INSTDIR
+    Call un.RequireProgramsClosed
     Delete "$SMPROGRAMS\${LAUNCHER_NAME}.lnk"
     Delete "$SMPROGRAMS\${CONSOLE_NAME}.lnk"
     Delete "$INSTDIR\hangar.exe"

@@ -24,13 +24,18 @@
 
 namespace
 {
-// The stand-in server is built into a folder of its own below this program's: the shell looks
-// for a bare program name in the starting program's folder first.
-wxString StandInServer()
+// The stand-in server is built into a folder of its own below this program's, and copied beside
+// this program, where the shell looks first for a bare program name.
+wxString ThisProgramsFolder()
 {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return wxFileName(self).GetPath() + "\\standin\\TROVServer.exe";
+    return wxFileName(self).GetPath();
+}
+
+wxString StandInServer()
+{
+    return ThisProgramsFolder() + "\\standin\\TROVServer.exe";
 }
 
 struct Record
@@ -125,8 +130,9 @@ TEST_F(WindowsPlatformTest, TheServerGetsTheFileNameAsOneArgumentAndRunsInTheSta
     }
 }
 
-TEST_F(WindowsPlatformTest, AMissingServerIsTheFileNotFoundFailure)
+TEST_F(WindowsPlatformTest, AMissingServerIsTheFileNotFoundFailureEvenWithOneBesideTheLauncher)
 {
+    ASSERT_TRUE(wxFileExists(ThisProgramsFolder() + "\\TROVServer.exe"));
     int code = -1;
     EXPECT_FALSE(
         PlatformStartDetached(m_folder, kServerExecutable, "TROVDedicatedServer.ini", &code));

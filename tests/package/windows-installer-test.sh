@@ -4,25 +4,38 @@
 # - the portable zip holds both programs and the README;
 # - a silent install into the server's folder (a folder with blanks that already holds the
 #   server) puts the programs, the uninstaller, the Start-menu shortcuts and the Uninstall key in
-#   place; each shortcut starts its installed program, whose window appears;
-# - a silent install into Program Files removes the copy in the server's folder, leaving the
-#   server;
+#   place; each shortcut starts its installed program in that folder, whose window appears;
+# - a silent install into Program Files naming the server's folder (/SERVERDIR=) removes the copy
+#   in the server's folder, leaving the server; the launcher started from its shortcut starts
+#   that server on Launch!, with the settings file's name as its one argument, in its folder;
+# - with no server there, Launch! starts none (not even one beside hangar.exe) and says the file
+#   was not found;
+# - an upgrade in place is refused while the launcher runs, and keeps the server's folder;
 # - the silent uninstall removes all that was installed, its folder included, and leaves the
 #   server and the user's settings in Documents.
 #
-# Usage: windows-installer-test.sh PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE
+# Usage: windows-installer-test.sh PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE STANDIN PROBE
 #   PACKAGE_DIR     the folder with iron-canopy-server-tools-VERSION-setup.exe and -windows-x64.zip
 #   VERSION         the project version the packages must carry
 #   LAUNCHER_TITLE  the window title hangar.exe shows, CONSOLE_TITLE the one signal.exe shows
+#   STANDIN         the stand-in server that records how it was started
+#                   (tests/hangar_windows/server_standin.cpp)
+#   PROBE           the program that presses buttons and reads message boxes
+#                   (tests/hangar_windows/window_probe.cpp)
 set -eu
 if [ -z "${WINEPREFIX:-}" ]; then
     exec sh "$(dirname "$0")/../support/with-wine-prefix.sh" sh "$0" "$@"
 fi
-[ $# -eq 4 ] || { echo "usage: $0 PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE" >&2; exit 2; }
+[ $# -eq 6 ] || {
+    echo "usage: $0 PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE STANDIN PROBE" >&2
+    exit 2
+}
 packages=$(cd "$1" && pwd)
 version=$2
 launcher_title=$3
 console_title=$4
+standin=$5
+probe=$6
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/x11-windows.sh"
 use_work_folder windows-installer-test
@@ -53,12 +66,12 @@ for text in "Dedicated Server Tools $version" "Documents\\ZE Zavov\\Iron Canopy(
     grep -qF "$text" "$work/zip/README.txt" || fail "README.txt does not say '$text'"
 done
 
-# install [FOLDER]: runs the installer silently, into FOLDER when given. cmd passes /D=FOLDER on
-# as it stands (NSIS wants it last and unquoted) and waits for the installer.
-install() {
-    (cd "$packages" && timeout 120 wine cmd /c "$setup /S${1:+ /D=$1}") ||
-        fail "the installer failed (exit status $?)"
+# run_setup [OPTIONS]: runs the installer silently with OPTIONS (/SERVERDIR=, /D=). cmd passes
+# them on as they stand (NSIS wants /D= last and unquoted) and waits for the installer.
+run_setup() {
+    (cd "$packages" && timeout 120 wine cmd /c "$setup /S${1:+ $1}")
 }
+install() { run_setup "${1:-}" || fail "the installer failed (exit status $?)"; }
 
 # uninstall FOLDER: runs the uninstaller silently, as Windows' QuietUninstallString does. It copies
 # itself to the temporary folder, starts the copy and ends at once; the copy is done when the
@@ -68,7 +81,8 @@ uninstall() {
     timeout 120 wineserver -w || fail "Wine's processes did not end within 120 seconds"
 }
 
-# check_key FOLDER: the Uninstall key names the installation in FOLDER and gives its size.
+# check_key FOLDER SERVER: the Uninstall key names the installation in FOLDER and the server's
+# folder SERVER, and gives its size.
 check_key() {
     wine reg query "$key" | tr -d '\r' | sed -n 's/^    //p' | sort >"$work/key"
     {
@@ -77,13 +91,14 @@ check_key() {
             DisplayIcon "$1\\hangar.exe,0" UninstallString "\"$1\\Uninstall.exe\"" \
             QuietUninstallString "\"$1\\Uninstall.exe\" /S"
         printf '%s    REG_DWORD    0x1\n' NoModify NoRepair
+        printf 'ServerFolder    REG_SZ    %s\n' "$2"
     } | sort >"$work/expected-key"
     grep -v '^EstimatedSize ' "$work/key" | diff -u "$work/expected-key" - || fail "wrong values in $key"
     grep -q '^EstimatedSize    REG_DWORD    0x[0-9a-f]*[1-9a-f]' "$work/key" || fail "no EstimatedSize"
 }
 
 # start_from_menu LINK PROGRAM TITLE FOLDER: starts the Start-menu shortcut LINK, which must start
-# FOLDER\PROGRAM with a window titled TITLE that keeps running; then ends it.
+# FOLDER\PROGRAM with a window titled TITLE that keeps running, as process $pid.
 start_from_menu() {
     wine start "$menu\\$1" || fail "cannot start the shortcut $1"
     tries=600
@@ -105,17 +120,34 @@ start_from_menu() {
         is_running "$pid" || fail "$2 ended after showing its window"
     done
     echo "$1 started $2, window '$3'"
-    wine taskkill /f /im "$2" >/dev/null
+}
+
+# end_program PROGRAM: ends PROGRAM, started as process $pid.
+end_program() {
+    wine taskkill /f /im "$1" >/dev/null
     tries=100
     while is_running "$pid" && [ "$tries" -gt 0 ]; do
         sleep 0.1
         tries=$((tries - 1))
     done
-    is_running "$pid" && fail "$2 did not end"
+    is_running "$pid" && fail "$1 did not end"
     return 0
 }
 
-# check_installed FOLDER: the programs, the uninstaller and the shortcuts, which start in FOLDER.
+# launch_from_menu FOLDER: starts FOLDER\hangar.exe from its Start-menu shortcut (in the
+# shortcut's "Start in" folder, read from the .lnk by the shell) and presses Launch!. The stand-in
+# server writes its record to $record: the launcher passes the variable on to it.
+record='C:\launch-record.txt'
+export IC_STANDIN_RECORD="$record"
+launch_from_menu() {
+    rm -f "$(unix_path "$record")"
+    start_from_menu "$launcher_link" hangar.exe "$launcher_title" "$1"
+    timeout 90 wine "$probe" press "Dedicated Server Launcher" "Launch!" ||
+        fail "the launcher shows no Launch! button"
+}
+
+# check_installed FOLDER SERVER: the programs, the uninstaller and the shortcuts, which start in
+# the server's folder SERVER.
 check_installed() {
     for program in hangar.exe signal.exe; do
         cmp "$(unix_path "$1\\$program")" "$work/zip/$program" || fail "$program differs from the zip's"
@@ -125,10 +157,10 @@ check_installed() {
         # The shortcut's texts are UTF-16, each after its length, which strings shows as a
         # character when it is a printable one.
         strings -el "$(unix_path "$menu\\$link")" |
-            folder=$1 awk '$0 == ENVIRON["folder"] || substr($0, 2) == ENVIRON["folder"] { found = 1 }
-                           END { exit !found }' || fail "the shortcut $link does not start in $1"
+            folder=$2 awk '$0 == ENVIRON["folder"] || substr($0, 2) == ENVIRON["folder"] { found = 1 }
+                           END { exit !found }' || fail "the shortcut $link does not start in $2"
     done
-    check_key "$1"
+    check_key "$1" "$2"
 }
 
 # only_server_left: the server's folder holds the server and nothing else.
@@ -141,21 +173,53 @@ step "silent install into the server's folder"
 server='C:\Games\Iron Canopy Server'
 server_dir=$(unix_path "$server")
 mkdir -p "$server_dir" "$(dirname "$settings")"
-echo "the server" >"$server_dir/TROVServer.exe"
-echo "[DedicatedServer.DedicatedServer]" >"$settings"
-install "$server"
-check_installed "$server"
+cp "$standin" "$server_dir/TROVServer.exe"
+printf '[DedicatedServer.DedicatedServer]\nUsername=operator\nPassword=hunter2\nRotationList=Kestrel\n' \
+    >"$settings"
+install "/D=$server"
+check_installed "$server" "$server"
 
 step "the installed programs start from the Start menu"
 start_from_menu "$launcher_link" hangar.exe "$launcher_title" "$server"
+end_program hangar.exe
 start_from_menu "$console_link" signal.exe "$console_title" "$server"
+end_program signal.exe
 
-step "silent install into another folder takes the place of the last installation"
-# The folder offered by default (a silent install without /D goes where the last one went).
+step "silent install into another folder, naming the server's, takes the place of the last one"
+# The folder offered by default.
 default='C:\Program Files\ZE Zavov\Iron Canopy Server Tools'
-install "$default"
-check_installed "$default"
+install "/SERVERDIR=$server /D=$default"
+check_installed "$default" "$server"
 only_server_left "after the installation moved"
+
+step "Launch! from the Start menu starts the server in its folder"
+launch_from_menu "$default"
+tries=300
+while [ ! -f "$(unix_path "$record")" ] && [ "$tries" -gt 0 ]; do
+    sleep 0.1
+    tries=$((tries - 1))
+done
+printf 'folder=%s\narg=TROVDedicatedServer.ini\n' "$server" | diff -u - "$(unix_path "$record")" ||
+    fail "the server was not started as expected"
+end_program hangar.exe
+
+step "with no server in its folder, Launch! starts none, not even one beside hangar.exe"
+mv "$server_dir/TROVServer.exe" "$(unix_path "$default")/TROVServer.exe"
+launch_from_menu "$default"
+timeout 90 wine "$probe" message "Dedicated Server Launcher" >"$work/message" ||
+    fail "the launcher showed no message"
+printf 'Attempting to launch TROVServer.exe...\nThe specified file was not found.\n' |
+    diff -u - "$work/message" || fail "the launcher's message is not the missing file's"
+[ ! -e "$(unix_path "$record")" ] || fail "a server was started"
+mv "$(unix_path "$default")/TROVServer.exe" "$server_dir/TROVServer.exe"
+
+step "upgrade in place: refused while the launcher runs, then keeps the server's folder"
+run_setup && fail "the installer replaced a running hangar.exe"
+check_installed "$default" "$server"
+is_running "$pid" || fail "the launcher ended during the refused upgrade"
+end_program hangar.exe
+install
+check_installed "$default" "$server"
 
 step "silent uninstall"
 uninstall "$default"
@@ -165,5 +229,5 @@ for link in "$launcher_link" "$console_link"; do
 done
 wine reg query "$key" >/dev/null 2>&1 && fail "the key $key is still there"
 only_server_left "after the uninstall"
-[ "$(cat "$settings")" = "[DedicatedServer.DedicatedServer]" ] || fail "the settings file is gone"
+grep -q '^Username=operator' "$settings" || fail "the settings file is gone"
 echo "installer test passed"

@@ -1,13 +1,38 @@
 #include "tests/support/system_folders.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <windows.h>
 
 // SHGetFolderPathW(CSIDL_PERSONAL) reads the user's "Personal" shell folder from the registry on
 // each call. The old value is usually "%USERPROFILE%\Documents", stored for expansion: it is put
 // back with its own type.
+//
+// That value is the real user's setting on a Windows machine, where a test that ended half way
+// would leave Explorer and every program pointed at a folder that is gone. The tests change it
+// only in a Wine prefix (made for the test run), and refuse to run anywhere else.
 namespace
 {
+// Wine's ntdll exports its version; Windows' does not.
+bool RunningUnderWine()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+void RefuseOutsideWine()
+{
+    if (RunningUnderWine())
+        return;
+    std::fputs("These tests point the Documents folder (HKEY_CURRENT_USER, User Shell Folders) at "
+               "temporary folders, so they run only under Wine, in a prefix of their own "
+               "(make test-windows). This is not Wine: nothing was changed.\n",
+               stderr);
+    std::fflush(stderr);
+    std::exit(2);
+}
+
 const wchar_t kShellFolders[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 const wchar_t kPersonal[] = L"Personal";
@@ -38,6 +63,7 @@ wxString SystemTempFolder()
 
 UserDocumentsRedirect::UserDocumentsRedirect(const wxString& folder)
 {
+    RefuseOutsideWine();
     wchar_t old[MAX_PATH * 2] = {};
     DWORD size = sizeof(old) - sizeof(wchar_t);
     DWORD type = 0;
