@@ -55,7 +55,9 @@ std::string WithLineEnds(const std::string& bytes, wxTextFileType type)
     if (wxTextBuffer::GetEOL() == wxString("\n"))
         return bytes;
     const wxString text = wxString::From8BitData(bytes.data(), bytes.size());
-    const wxScopedCharBuffer converted = wxTextBuffer::Translate(text, type).To8BitData();
+    // The buffer belongs to the string it came from, which must outlive it.
+    const wxString translated = wxTextBuffer::Translate(text, type);
+    const wxScopedCharBuffer converted = translated.To8BitData();
     return std::string(converted.data(), converted.length());
 }
 } // namespace
