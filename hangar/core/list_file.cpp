@@ -183,10 +183,10 @@ ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wx
     {
         for (const auto& entry : defaults)
             list.m_config->Write(entry.first, entry.second);
-        // The file is written only now, when it is missing; an existing one is never repaired,
-        // and one that cannot be read is left alone.
-        // Readable by its owner. One that may not be made is named when the system denies it (as
-        // Windows does in a protected documents folder); otherwise the next start tries again.
+        // The file is written only now, when it is missing (readable by its owner); an existing
+        // one is never repaired, and one that cannot be read is left alone. One that may not be
+        // made is named when the system denies it (as Windows does in a protected documents
+        // folder); otherwise the next start tries again.
         wxString reason;
         const int error =
             missing ? WriteFileAtomically(path, SettingsFileBytes(*list.m_config), &reason) : 0;
