@@ -126,7 +126,7 @@ TEST_F(SaveFaultTest, EveryCallOfASaveFailingWithEachErrorKeepsTheOldFileOrWrite
         calls = count.Calls();
     }
     ASSERT_EQ(kNew, ReadFileBytes(Path()));
-    ASSERT_EQ(others, Others()); // the operator's look-alikes stay
+    ASSERT_EQ(others, Others());                  // the operator's look-alikes stay
     ASSERT_FALSE(wxFileExists(Path(kAbandoned))); // the table reaches the clean-up's removal too
 
     const std::vector<InjectedError>& errors = ErrorsOfFileCalls();

@@ -3,6 +3,7 @@
 #include "hangar/platform/windows/win32_error.h"
 
 #include <cerrno>
+#include <cstring>
 #include <wx/filename.h>
 
 namespace
@@ -55,7 +56,7 @@ DWORD Win32ErrorOf(int error)
         if (pair.m_errno == error)
             return pair.m_win32;
     }
-    return ERROR_IO_DEVICE;
+    return ERROR_SUCCESS; // none
 }
 
 wxString SystemText(DWORD error)
@@ -75,7 +76,10 @@ wxString SystemText(DWORD error)
 
 wxString SystemErrorText(int error)
 {
-    return SystemText(Win32ErrorOf(error));
+    if (error == EISDIR) // what opening a folder as a file is, though Windows calls it denied
+        return "Is a folder";
+    const DWORD win32 = Win32ErrorOf(error);
+    return win32 != ERROR_SUCCESS ? SystemText(win32) : wxString(std::strerror(error), wxConvLibc);
 }
 
 // Windows Security's Controlled folder access keeps programs it does not know from writing into
@@ -88,7 +92,8 @@ wxString AccessDeniedAdvice(const wxString& path)
     wxFileName file(path);
     file.MakeAbsolute();
     const wxString full = file.GetFullPath().Lower();
-    const wxString folder = wxFileName::DirName(documents).GetPath(wxPATH_GET_SEPARATOR).Lower();
+    const wxString folder =
+        wxFileName::DirName(documents).GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR).Lower();
     if (!full.StartsWith(folder) && full + "\\" != folder)
         return wxString();
     return "Windows may be protecting the documents folder from programs it does not know "

@@ -5,7 +5,8 @@
 #include <wx/string.h>
 
 // Win32 errors of the file layer and the errno values that stand for them (file_error.h
-// classifies these), both ways.
+// classifies these), both ways: an unknown Win32 error is EIO, an errno value without a Win32
+// error gives ERROR_SUCCESS.
 int ErrnoOf(DWORD error);
 DWORD Win32ErrorOf(int error);
 
