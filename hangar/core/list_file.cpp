@@ -32,8 +32,9 @@ wxString EntryName(const wxString& line)
 }
 
 // Makes `folder` with its missing parents (0777 before the umask). 0 when it is a folder then;
-// otherwise the errno of the step that failed, with the path it failed on in `*failedAt`.
-int MakeFolder(const wxString& folder, wxString* failedAt)
+// otherwise the error of the step that failed, with the path it failed on in `*failedAt` and the
+// system's words for it in `*reason`.
+int MakeFolder(const wxString& folder, wxString* failedAt, wxString* reason)
 {
     const wxFileName target = wxFileName::DirName(folder);
     wxFileName part(target);
@@ -47,27 +48,44 @@ int MakeFolder(const wxString& folder, wxString* failedAt)
             continue;
         if (wxFileName::Exists(*failedAt))
             return ENOTDIR; // a file (or anything else) where a folder belongs
-        errno = 0;
-        const int made = wxMkDir(*failedAt, 0777);
-        const int error = errno != 0 ? errno : EACCES;
-        if (made != 0 && !wxDirExists(*failedAt)) // made meanwhile by someone else: fine
+        if (const int error = MakeOneFolder(*failedAt, reason))
             return error;
     }
     return 0;
 }
 
-wxString FolderProblem(const wxString& folder, const wxString& why)
+// A sentence that follows a problem: what the user can do about error, if anything.
+wxString Advice(int error, const wxString& path)
 {
-    return wxString::Format("The folder \"%s\" could not be used: %s. The built-in lists of game "
-                            "types and maps are offered, and nothing is written there.",
-                            wxFileName::DirName(folder).GetPath(), why);
+    const wxString advice = FileErrorAdvice(error, path);
+    return advice.empty() ? advice : " " + advice;
 }
 
-wxString FileProblem(const wxString& path, int error)
+wxString FolderProblem(const wxString& folder, const wxString& why, int error)
 {
+    const wxString path = wxFileName::DirName(folder).GetPath();
+    return wxString::Format("The folder \"%s\" could not be used: %s. The built-in lists of game "
+                            "types and maps are offered, and nothing is written there.",
+                            path, why) +
+           Advice(error, path);
+}
+
+wxString FileProblem(const wxString& path, int error, const wxString& reason)
+{
+    const wxString fullPath = wxFileName(path).GetFullPath();
     return wxString::Format("The list file \"%s\" could not be read: %s. Its built-in entries are "
                             "offered, and the file is left as it is.",
-                            wxFileName(path).GetFullPath(), ReadFailureReason(error));
+                            fullPath, ReadFailureReason(error, reason)) +
+           Advice(error, fullPath);
+}
+
+wxString CreationProblem(const wxString& path, int error, const wxString& reason)
+{
+    const wxString fullPath = wxFileName(path).GetFullPath();
+    return wxString::Format("The list file \"%s\" could not be created: %s. Its built-in entries "
+                            "are offered.",
+                            fullPath, ReadFailureReason(error, reason)) +
+           Advice(error, fullPath);
 }
 
 // Why the list file at path (in `folder`) cannot be used, or empty text when it can: it is read
@@ -77,19 +95,20 @@ wxString ReadListFile(const wxString& folder, const wxString& path, std::string*
 {
     *missing = false;
     wxString failedAt;
-    if (const int error = MakeFolder(folder, &failedAt))
+    wxString reason;
+    if (const int error = MakeFolder(folder, &failedAt, &reason))
     {
-        return FolderProblem(folder, error == ENOTDIR
-                                         ? "\"" + failedAt + "\" is not a folder"
-                                         : "\"" + failedAt + "\" could not be created (" +
-                                               ReadFailureReason(error) + ")");
-    }
-    const int error = ReadWholeFile(path, bytes);
-    if (error == EACCES && !wxFileName::Exists(path))
         return FolderProblem(folder,
-                             "its files cannot be reached (" + ReadFailureReason(error) + ")");
+                             error == ENOTDIR ? "\"" + failedAt + "\" is not a folder"
+                                              : "\"" + failedAt + "\" could not be created (" +
+                                                    ReadFailureReason(error, reason) + ")",
+                             error);
+    }
+    const int error = ReadWholeFile(path, bytes, &reason);
+    if (error == kFolderNotSearchable)
+        return FolderProblem(folder, "its files cannot be reached (" + reason + ")", EACCES);
     *missing = error == ENOENT;
-    return error == 0 || *missing ? wxString() : FileProblem(path, error);
+    return error == 0 || *missing ? wxString() : FileProblem(path, error, reason);
 }
 } // namespace
 
@@ -164,10 +183,15 @@ ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wx
     {
         for (const auto& entry : defaults)
             list.m_config->Write(entry.first, entry.second);
-        // The file is written only now, when it is missing; an existing one is never repaired,
-        // and one that cannot be read is left alone.
-        if (missing)
-            WriteFileAtomically(path, SettingsFileBytes(*list.m_config)); // readable by its owner
+        // The file is written only now, when it is missing (readable by its owner); an existing
+        // one is never repaired, and one that cannot be read is left alone. One that may not be
+        // made is named when the system denies it (as Windows does in a protected documents
+        // folder); otherwise the next start tries again.
+        wxString reason;
+        const int error =
+            missing ? WriteFileAtomically(path, SettingsFileBytes(*list.m_config), &reason) : 0;
+        if (ClassifyFileError(error) == FileErrorClass::Denied)
+            list.m_problem = CreationProblem(path, error, reason);
     }
 
     wxArrayString enumerated;

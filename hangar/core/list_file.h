@@ -26,8 +26,8 @@ struct ListFile
 // never rewritten, and nothing is written when the configuration is destroyed.
 // When the folder cannot be created or searched, or the file is there but cannot be read, the list
 // holds `defaults` in memory only, nothing is written, and m_problem says what went wrong. A file
-// that is missing from a usable folder but cannot be written is no problem: its defaults are
-// offered, and the next start tries again.
+// that is missing from a usable folder but cannot be written is no problem (its defaults are
+// offered, and the next start tries again), unless the system denies it: m_problem then says so.
 ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wxString& group,
                       const ListEntries& defaults);
 

@@ -80,13 +80,6 @@ namespace
 // not met in a file written by hand.
 const std::string kEmptyLine = ";\xEF\xB7\x90";
 
-// The system's text for an errno value (the toolkit's wxSysErrorMsgStr takes a Win32 error code
-// on Windows, not an errno value).
-wxString ErrnoText(int error)
-{
-    return wxString(std::strerror(error), wxConvLibc);
-}
-
 bool IsLineEnd(char c)
 {
     return c == '\n' || c == '\r';
@@ -180,10 +173,11 @@ DiskCheck CheckOnDisk(const wxString& path, const DiskContent& known)
     DiskCheck check;
     std::string bytes;
     const int error = ReadWholeFile(path, &bytes, &check.m_readReason);
-    if (error == ENOENT && !IsDanglingLink(path))
+    const bool missing = ClassifyFileError(error) == FileErrorClass::Missing;
+    if (missing && !IsDanglingLink(path))
         return DiskCheck();
     if (error != 0)
-        check.m_readError = error == ENOENT ? kDanglingLink : error;
+        check.m_readError = missing ? kDanglingLink : error;
     else
         check.m_changed = !(ContentOf(bytes) == known);
     return check;
@@ -194,14 +188,17 @@ SettingsRead ReadSettingsFile(const wxString& path)
     SettingsRead read;
     std::string bytes;
     read.m_readError = ReadWholeFile(path, &bytes, &read.m_readReason);
-    if (read.m_readError == ENOENT && IsDanglingLink(path))
+    const bool missing = ClassifyFileError(read.m_readError) == FileErrorClass::Missing;
+    if (missing && IsDanglingLink(path))
     {
         read.m_readError = kDanglingLink; // something is there, and nothing of it can be read
         read.m_readReason.clear();
     }
-    else if (read.m_readError == ENOENT)
+    else if (missing)
     {
-        read.m_readError = 0; // a new file
+        // A new file: nothing is there, or nothing can be there (a folder of the path is a
+        // file, or cannot be searched).
+        read.m_readError = 0;
         read.m_readReason.clear();
         read.m_exists = false;
     }
@@ -219,55 +216,4 @@ std::string SettingsFileBytes(wxFileConfig& config)
     if (!bytes.empty())
         out.CopyTo(&bytes[0], bytes.size());
     return UnmarkEmptyLines(bytes);
-}
-
-namespace
-{
-// The reason for a failure common to reading and writing.
-wxString FailureReason(int error, const wxString& reason)
-{
-    if (error == kDanglingLink)
-        return "A link to a missing file";
-    if (error == kReadOnlyFile)
-        return "The file is read-only";
-    return reason.empty() ? ErrnoText(error) : reason;
-}
-} // namespace
-
-wxString ReadFailureReason(int error, const wxString& reason)
-{
-    if (error == EINVAL)
-        return "Not a regular file";
-    if (error == EFBIG)
-        return wxString::Format("Larger than %zu MB, too large to be a settings file",
-                                kMaxReadFileSize / (1024 * 1024));
-    return FailureReason(error, reason);
-}
-
-wxString SaveErrorText(const wxString& path, int error, const wxString& reason)
-{
-    if (error == kReadOnlyFile)
-        return wxString::Format("The settings were not saved: the file \"%s\" is read-only.", path);
-    return wxString::Format("The settings could not be saved to the file \"%s\": %s.", path,
-                            FailureReason(error, reason));
-}
-
-wxString UnreadFileText(const wxString& path, int error, const wxString& reason)
-{
-    return wxString::Format("The settings were not saved: the file \"%s\" could not be read (%s), "
-                            "and saving would replace content that was never read.",
-                            path, ReadFailureReason(error, reason));
-}
-
-wxString ReadErrorText(const wxString& path, int error, const wxString& reason)
-{
-    return wxString::Format("The settings could not be read from the file \"%s\": %s.", path,
-                            ReadFailureReason(error, reason));
-}
-
-wxString UncheckedFileQuestion(const wxString& fileName, int error, const wxString& reason)
-{
-    return wxString::Format("The file %s could not be read to see whether it has changed on disk "
-                            "since it was opened (%s). Overwrite it?",
-                            fileName, ReadFailureReason(error, reason));
 }

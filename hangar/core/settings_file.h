@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hangar/core/file_error.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -66,9 +68,10 @@ DiskCheck CheckOnDisk(const wxString& path, const DiskContent& known);
 struct SettingsRead
 {
     SettingsConfig m_config;
-    // 0 when the file was read or does not exist; otherwise the errno that kept it from being
-    // read (EISDIR, EINVAL for another kind of file that is not a regular one, EFBIG for one too
-    // large to be a settings file, ELOOP, EACCES, kDanglingLink ...), and m_config is empty.
+    // 0 when the file was read or does not exist (or cannot: ClassifyFileError says Missing);
+    // otherwise the errno that kept it from being read (EISDIR, EINVAL for another kind of file
+    // that is not a regular one, EFBIG for one too large to be a settings file, ELOOP, EACCES,
+    // kDanglingLink ...), and m_config is empty.
     int m_readError = 0;
     // The system's words for m_readError (empty for the launcher's own codes).
     wxString m_readReason;
@@ -83,19 +86,3 @@ SettingsRead ReadSettingsFile(const wxString& path);
 
 // The whole file as the configuration writes it, in UTF-8.
 std::string SettingsFileBytes(wxFileConfig& config);
-
-// The messages below name the failure with the system's words (`reason`) when they are given, and
-// otherwise with the text of the errno value or of the launcher's own code.
-
-// The message shown when the settings cannot be saved to path: the file and the reason.
-wxString SaveErrorText(const wxString& path, int error, const wxString& reason = wxString());
-// The message shown when a save would replace a file whose content could not be read.
-wxString UnreadFileText(const wxString& path, int error, const wxString& reason = wxString());
-// Why a file could not be read, from the error of ReadWholeFile (or of any other file operation),
-// in the system's words (`reason`) when they are given.
-wxString ReadFailureReason(int error, const wxString& reason = wxString());
-// The message shown when the file at path cannot be used as a settings file.
-wxString ReadErrorText(const wxString& path, int error, const wxString& reason = wxString());
-// The question asked before a save replaces a file that could not be read to see whether it has
-// changed since it was opened (fileName is its bare name).
-wxString UncheckedFileQuestion(const wxString& fileName, int error, const wxString& reason);

@@ -1,10 +1,14 @@
 #include "hangar/core/list_file.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/temp_home.h"
 #include "tests/support/wx_print.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <wx/fileconf.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 
 namespace
 {
@@ -83,4 +87,50 @@ TEST(ListFile, ExistingFileWithoutTheGroupGetsNoDefaults)
     ListFile list = OpenListFile(folder, "TROVMaps.ini", "TROVGame.Maps", kDefaults);
     EXPECT_TRUE(list.m_names.empty());
     EXPECT_EQ("[Other]\nA=1\n", ReadFileBytes(folder + "/TROVMaps.ini"));
+}
+
+TEST(ListFile, WhatTheSystemRefusesIsNamedWithItsWordsAndNoListFileIsOverwritten)
+{
+    TempHome home;
+    const wxString folder = home.SettingsFolder();
+    const wxString path = folder + "/TROVMaps.ini";
+    const wxString denied = SystemWords(AccessDeniedError());
+    const auto problem = [&](std::function<unsigned long(size_t, FileCall)> decide)
+    {
+        FileFault fault(std::move(decide));
+        ListFile list = OpenListFile(folder, "TROVMaps.ini", "TROVGame.Maps", kDefaults);
+        EXPECT_EQ((std::vector<wxString>{"Kestrel", "BurningFarm", "Glacier"}),
+                  Names(list.m_names));
+        return list.m_problem;
+    };
+    const auto protectionNamed = [](const wxString& message)
+    { return message.Contains("Controlled folder access"); };
+
+    // The settings folder cannot be made.
+    wxString message = problem(FileFault::Every(FileCall::MakeFolder, AccessDeniedError()));
+    EXPECT_TRUE(message.Contains(denied)) << message;
+    EXPECT_EQ(DocumentsMayBeProtected(), protectionNamed(message)) << message;
+    EXPECT_FALSE(wxDirExists(folder));
+
+    // The missing list file cannot be made in it.
+    ASSERT_TRUE(wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
+    message = problem(FileFault::Every(FileCall::Open, AccessDeniedError()));
+    EXPECT_TRUE(message.Contains(NativePath(path)) && message.Contains(denied)) << message;
+    EXPECT_EQ(DocumentsMayBeProtected(), protectionNamed(message)) << message;
+    EXPECT_FALSE(wxFileExists(path));
+
+    // An existing list file that cannot be opened for reading is left as it is, not rewritten
+    // with the built-in entries.
+    const std::string original = "[TROVGame.Maps]\nZephyr=MP_Z\n";
+    ASSERT_TRUE(WriteFileBytes(path, original));
+    bool failed = false;
+    message = problem(
+        [&](size_t, FileCall call)
+        {
+            const bool first = call == FileCall::Open && !failed;
+            failed = failed || first;
+            return first ? AccessDeniedError() : 0;
+        });
+    EXPECT_TRUE(message.Contains(NativePath(path)) && message.Contains(denied)) << message;
+    EXPECT_EQ(original, ReadFileBytes(path));
 }

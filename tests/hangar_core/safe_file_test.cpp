@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
@@ -96,7 +98,7 @@ TEST_F(SafeFileTest, TheTemporaryFileIsMadeBesideTheTargetOnly)
     close(watch);
 }
 
-TEST_F(SafeFileTest, AKilledWriteLeavesAnOwnerOnlyCopyThatTheNextWriteRemoves)
+TEST_F(SafeFileTest, AKilledWriteLeavesAnOwnerOnlyCopyThatALaterWriteRemovesOnceAbandoned)
 {
     const wxString path = m_folder + "/settings.ini";
     ASSERT_TRUE(WriteFileBytes(path, "old\n"));
@@ -114,13 +116,27 @@ TEST_F(SafeFileTest, AKilledWriteLeavesAnOwnerOnlyCopyThatTheNextWriteRemoves)
     ASSERT_TRUE(WIFSIGNALED(status));
     const std::vector<wxString> left = Names();
     ASSERT_EQ(3u, left.size());
-    EXPECT_TRUE(left[1].StartsWith(".settings.ini.")) << left[1];
-    EXPECT_EQ(0600u, Mode(m_folder + "/" + left[1]));
+    const wxString copy = left[1];
+    EXPECT_TRUE(copy.StartsWith(".settings.ini.hangar-")) << copy;
+    EXPECT_EQ(0600u, Mode(m_folder + "/" + copy));
     EXPECT_EQ("old\n", ReadFileBytes(path));
 
+    // Just left, it may be another launcher's write in flight: it stays. Once abandoned, it goes;
+    // a link and a named pipe with the copies' names (aged too) are no copies and stay.
     ASSERT_EQ(0, WriteFileAtomically(path, "new\n"));
+    EXPECT_TRUE(wxFileExists(m_folder + "/" + copy));
+    const wxString link = m_folder + "/.settings.ini.hangar-L1nk00";
+    const wxString pipe = m_folder + "/.settings.ini.hangar-P1pe00";
+    ASSERT_EQ(0, symlink("settings.ini", link.utf8_str()));
+    ASSERT_EQ(0, mkfifo(pipe.utf8_str(), 0600));
+    const struct timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    for (const wxString& name : {m_folder + "/" + copy, link, pipe})
+        ASSERT_EQ(0, utimensat(AT_FDCWD, name.utf8_str(), hourAgo, AT_SYMLINK_NOFOLLOW));
+    ASSERT_EQ(0, WriteFileAtomically(path, "newer\n"));
     EXPECT_EQ(0644u, Mode(path));
-    EXPECT_EQ((std::vector<wxString>{".other.ini.Ab12Cd", "settings.ini"}), Names());
+    EXPECT_EQ((std::vector<wxString>{".other.ini.Ab12Cd", ".settings.ini.hangar-L1nk00",
+                                     ".settings.ini.hangar-P1pe00", "settings.ini"}),
+              Names());
 }
 
 TEST_F(SafeFileTest, ANameOfTheLongestLengthIsWrittenAndReplaced)

@@ -1,4 +1,5 @@
 #include "hangar/core/settings_file.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/temp_home.h"
 #include "tests/support/wx_print.h"
 
@@ -143,8 +144,11 @@ TEST(SettingsConfig, AnInstalledConfigurationLeavesTheGlobalSlotWhenDeleted)
 
 TEST(SettingsMessages, NameTheFileAndTheReason)
 {
+    // In the system's words: on Windows its own, not the C runtime's.
     const wxString text = SaveErrorText("/x/y.ini", ENOTDIR);
     EXPECT_NE(wxNOT_FOUND, text.Find("/x/y.ini"));
-    EXPECT_NE(wxNOT_FOUND, text.Find("Not a directory"));
-    EXPECT_NE(wxNOT_FOUND, UnreadFileText("/x/y.ini", EISDIR).Find("Is a directory"));
+    EXPECT_NE(wxNOT_FOUND, text.Find(SystemErrorText(ENOTDIR)));
+    EXPECT_NE(wxNOT_FOUND,
+              SaveErrorText("/x/y.ini", EACCES).Find(SystemWords(AccessDeniedError())));
+    EXPECT_NE(wxNOT_FOUND, UnreadFileText("/x/y.ini", EISDIR).Find(SystemErrorText(EISDIR)));
 }

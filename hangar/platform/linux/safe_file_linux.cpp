@@ -1,10 +1,13 @@
+#include "hangar/core/file_calls.h"
 #include "hangar/core/safe_file.h"
+#include "hangar/core/temporary_name.h"
 
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,20 +21,37 @@ std::string NativePath(const wxString& path)
     return native.data() ? std::string(native.data()) : std::string();
 }
 
-// Where the bytes really go: the file a symbolic link points at, or the path itself.
-std::string Target(const std::string& path)
+// Makes a system call, unless the fault a test installed says it fails: then errno is its error
+// and the call's failure value is returned.
+template <typename Result, typename Call> Result Made(FileCall kind, Result failed, Call call)
 {
-    struct stat info = {};
-    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+    if (const unsigned long error = InjectedFailure(kind))
     {
-        if (char* resolved = realpath(path.c_str(), nullptr))
-        {
-            std::string target(resolved);
-            std::free(resolved);
-            return target;
-        }
+        errno = static_cast<int>(error);
+        return failed;
     }
-    return path;
+    return call();
+}
+
+int Stat(const std::string& path, struct stat* info)
+{
+    return Made(FileCall::Inspect, -1, [&] { return stat(path.c_str(), info); });
+}
+
+int Lstat(const std::string& path, struct stat* info)
+{
+    return Made(FileCall::Inspect, -1, [&] { return lstat(path.c_str(), info); });
+}
+
+// close() releases the descriptor even when it reports a failure; so does a failure injected.
+int Close(int fd)
+{
+    const unsigned long injected = InjectedFailure(FileCall::Close);
+    const int closed = close(fd);
+    if (injected == 0)
+        return closed;
+    errno = static_cast<int>(injected);
+    return -1;
 }
 
 // While it lives, a file-size limit (RLIMIT_FSIZE) makes a write fail with EFBIG, to be reported
@@ -54,12 +74,15 @@ private:
     struct sigaction m_previous = {};
 };
 
+// Makes the rename itself durable; the file's own data is already on disk. The new file is in
+// place whatever this meets, so it reports nothing.
 void SyncFolder(const std::string& folder)
 {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = Made(FileCall::SyncFolder, -1,
+                        [&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (fd < 0)
         return;
-    fsync(fd); // makes the rename itself durable; the file's own data is already on disk
+    Made(FileCall::SyncFolder, -1, [&] { return fsync(fd); });
     close(fd);
 }
 
@@ -75,50 +98,35 @@ int ReadableKind(const struct stat& info)
     return 0;
 }
 
-// Leaves the system's words for a failure in *reason, when asked for, and returns the failure.
+// Leaves the system's words for a failure in *reason, when asked for, and returns the failure. A
+// full quota counts as a full disk, in its own words.
 int Failed(int error, wxString* reason)
 {
     if (reason)
         *reason = error > 0 ? wxString(std::strerror(error), wxConvLibc) : wxString();
-    return error;
+    return error == EDQUOT ? ENOSPC : error;
 }
 
-// The name of a temporary file of `name` is ".<name>.XXXXXX" (mkstemp's pattern), the name
-// shortened so that the whole stays within NAME_MAX.
-std::string TemporaryPrefix(const std::string& name)
+// Removes the temporary copies of `name` that writes killed before their rename left in the
+// folder (they may hold passwords): regular files of this user with the writer's own names, not
+// written for kAbandonedTemporaryMinutes. Whatever this meets, the write goes on.
+void RemoveAbandonedTemporaries(const std::string& folder, const std::string& name)
 {
-    return "." + name.substr(0, 200) + ".";
-}
-
-bool IsTemporaryOf(const std::string& prefix, const char* entry)
-{
-    const size_t length = std::strlen(entry);
-    if (length != prefix.size() + 6 || prefix.compare(0, prefix.size(), entry, prefix.size()) != 0)
-        return false;
-    for (size_t i = prefix.size(); i < length; ++i)
-    {
-        const char c = entry[i];
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
-            return false;
-    }
-    return true;
-}
-
-// Removes the temporary files that writes of `name` killed before their rename left in the
-// folder (they may hold passwords): regular files of this user with the writer's own names.
-void RemoveStaleTemporaries(const std::string& folder, const std::string& name)
-{
-    DIR* dir = opendir(folder.c_str());
+    DIR* dir =
+        Made(FileCall::List, static_cast<DIR*>(nullptr), [&] { return opendir(folder.c_str()); });
     if (!dir)
         return;
-    const std::string prefix = TemporaryPrefix(name);
-    while (const dirent* entry = readdir(dir))
+    const time_t abandoned = time(nullptr) - kAbandonedTemporaryMinutes * 60;
+    while (const dirent* entry =
+               Made(FileCall::List, static_cast<dirent*>(nullptr), [&] { return readdir(dir); }))
     {
         struct stat info = {};
-        if (IsTemporaryOf(prefix, entry->d_name) &&
-            fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && info.st_uid == geteuid())
-            unlinkat(dirfd(dir), entry->d_name, 0);
+        if (IsTemporaryNameOf(std::string(entry->d_name), name) &&
+            Made(FileCall::Inspect, -1,
+                 [&]
+                 { return fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW); }) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_mtime < abandoned)
+            Made(FileCall::Remove, -1, [&] { return unlinkat(dirfd(dir), entry->d_name, 0); });
     }
     closedir(dir);
 }
@@ -128,7 +136,8 @@ int ReadAll(int fd, std::string* bytes)
     char buffer[65536];
     for (;;)
     {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
+        const ssize_t got =
+            Made(FileCall::Read, ssize_t(-1), [&] { return read(fd, buffer, sizeof buffer); });
         if (got == 0)
             return 0;
         if (got < 0 && errno != EINTR)
@@ -139,6 +148,22 @@ int ReadAll(int fd, std::string* bytes)
             return EFBIG; // grew while it was read
     }
 }
+
+int WriteAll(int fd, const std::string& bytes)
+{
+    size_t written = 0;
+    while (written < bytes.size())
+    {
+        const ssize_t put =
+            Made(FileCall::Write, ssize_t(-1),
+                 [&] { return write(fd, bytes.data() + written, bytes.size() - written); });
+        if (put < 0 && errno != EINTR)
+            return errno;
+        if (put > 0)
+            written += static_cast<size_t>(put);
+    }
+    return 0;
+}
 } // namespace
 
 int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
@@ -147,15 +172,22 @@ int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
     const std::string native = NativePath(path);
     // Judged before opening: opening a device can have effects of its own.
     struct stat info = {};
-    if (stat(native.c_str(), &info) != 0)
-        return Failed(errno, reason);
+    if (Stat(native, &info) != 0)
+    {
+        // Only a folder of the path can deny a look at a file's kind.
+        const int error = Failed(errno, reason);
+        return error == EACCES ? kFolderNotSearchable : error;
+    }
     if (const int kind = ReadableKind(info))
         return Failed(kind, reason);
     // Non-blocking, so that a named pipe put there in the meantime cannot hang the program.
-    const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = Made(FileCall::Open, -1,
+                        [&] { return open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
     if (fd < 0)
         return Failed(errno, reason);
-    int error = fstat(fd, &info) != 0 ? errno : ReadableKind(info);
+    int error = Made(FileCall::Inspect, -1, [&] { return fstat(fd, &info); }) != 0
+                    ? errno
+                    : ReadableKind(info);
     if (error == 0)
     {
         bytes->reserve(static_cast<size_t>(info.st_size));
@@ -171,21 +203,38 @@ bool IsDanglingLink(const wxString& path)
 {
     const std::string native = NativePath(path);
     struct stat info = {};
-    return lstat(native.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
-           stat(native.c_str(), &info) != 0 && errno == ENOENT;
+    if (Lstat(native, &info) != 0 || !S_ISLNK(info.st_mode) || Stat(native, &info) == 0)
+        return false;
+    return errno == ENOENT || errno == ENOTDIR; // what it points at cannot be there
 }
 
 int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString* reason)
 {
-    if (IsDanglingLink(path))
-        return Failed(kDanglingLink, reason);
-    const std::string target = Target(NativePath(path));
-    const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-
+    // Where the bytes really go: the file a symbolic link points at, or the path itself. Only a
+    // path that does not exist is a new file; any other failure to look at it stops the write.
+    std::string target = NativePath(path);
     struct stat old = {};
-    const bool exists = stat(target.c_str(), &old) == 0;
+    bool exists = true;
+    if (Lstat(target, &old) != 0)
+    {
+        if (errno != ENOENT)
+            return Failed(errno, reason);
+        exists = false;
+    }
+    else if (S_ISLNK(old.st_mode))
+    {
+        if (Stat(target, &old) != 0)
+        {
+            const int error = errno;
+            return Failed(error == ENOENT || error == ENOTDIR ? kDanglingLink : error, reason);
+        }
+        char* resolved = Made(FileCall::Inspect, static_cast<char*>(nullptr),
+                              [&] { return realpath(target.c_str(), nullptr); });
+        if (!resolved)
+            return Failed(errno, reason);
+        target = resolved;
+        std::free(resolved);
+    }
     if (exists && S_ISDIR(old.st_mode))
         return Failed(EISDIR, reason);
     if (exists && !S_ISREG(old.st_mode))
@@ -193,9 +242,13 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString
     if (exists && (old.st_mode & S_IWUSR) == 0)
         return Failed(kReadOnlyFile, reason); // root could write it, but its owner said no
 
-    RemoveStaleTemporaries(folder, name);
-    std::string temp = folder + TemporaryPrefix(name) + "XXXXXX";
-    int fd = mkstemp(temp.data()); // created 0600
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    RemoveAbandonedTemporaries(folder, name);
+
+    std::string temp = folder + TemporaryPrefix(name, kTemporaryNamePartMax) + "XXXXXX";
+    int fd = Made(FileCall::Open, -1, [&] { return mkstemp(temp.data()); }); // created 0600
     if (fd < 0)
         return Failed(errno, reason);
     const auto fail = [&](int error)
@@ -207,39 +260,43 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString
     };
 
     const FileSizeSignalIgnored fileSizeSignalIgnored;
-    size_t written = 0;
-    while (written < bytes.size())
-    {
-        const ssize_t put = write(fd, bytes.data() + written, bytes.size() - written);
-        if (put < 0)
-        {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        written += static_cast<size_t>(put);
-    }
-    if (fsync(fd) != 0)
+    if (const int error = WriteAll(fd, bytes))
+        return fail(error);
+    if (Made(FileCall::Flush, -1, [&] { return fsync(fd); }) != 0)
         return fail(errno);
 
     // The old file's permissions only now, when the file is about to take its place: until then
     // a copy of the settings (passwords included) is never readable by others.
     if (exists)
     {
-        if (fchmod(fd, old.st_mode & 07777) != 0)
+        if (Made(FileCall::SetPermissions, -1, [&] { return fchmod(fd, old.st_mode & 07777); }) !=
+            0)
             return fail(errno);
         if ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
-            fchown(fd, old.st_uid, old.st_gid) != 0)
+            Made(FileCall::SetPermissions, -1,
+                 [&] { return fchown(fd, old.st_uid, old.st_gid); }) != 0)
         {
             // Only a privileged process may give a file away; the file then becomes ours.
         }
     }
-    const int closed = close(fd);
+    const int closed = Close(fd);
     fd = -1;
     if (closed != 0)
         return fail(errno);
-    if (rename(temp.c_str(), target.c_str()) != 0)
+    if (Made(FileCall::Rename, -1, [&] { return rename(temp.c_str(), target.c_str()); }) != 0)
         return fail(errno);
     SyncFolder(folder);
     return 0;
+}
+
+int MakeOneFolder(const wxString& path, wxString* reason)
+{
+    const std::string native = NativePath(path);
+    if (Made(FileCall::MakeFolder, -1, [&] { return mkdir(native.c_str(), 0777); }) == 0)
+        return 0;
+    const int error = errno;
+    struct stat info = {};
+    if (error == EEXIST && stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return 0; // made meanwhile by someone else
+    return Failed(error, reason);
 }

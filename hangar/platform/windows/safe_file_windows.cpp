@@ -1,4 +1,8 @@
+#include "hangar/core/file_calls.h"
+#include "hangar/core/file_error.h"
 #include "hangar/core/safe_file.h"
+#include "hangar/core/temporary_name.h"
+#include "hangar/platform/windows/win32_error.h"
 
 #include <windows.h>
 
@@ -9,53 +13,22 @@
 
 namespace
 {
-// The errno value that tells the same failure as a Win32 error code.
-int ErrnoOf(DWORD error)
+// Makes a system call, unless the fault a test installed says it fails: then the last error is
+// its error and the call's failure value is returned.
+template <typename Result, typename Call> Result Made(FileCall kind, Result failed, Call call)
 {
-    switch (error)
+    if (const unsigned long error = InjectedFailure(kind))
     {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
-    case ERROR_ACCESS_DENIED:
-        return EACCES;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EBUSY;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
-    case ERROR_DIRECTORY:
-        return ENOTDIR;
-    case ERROR_INVALID_NAME:
-        return EINVAL;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-        return ENOMEM;
-    default:
-        return EIO;
+        SetLastError(static_cast<DWORD>(error));
+        return failed;
     }
+    return call();
 }
 
-// The system's own words for a Win32 error, without the line end and the full stop that its
-// messages end with: the launcher's messages put their own.
-wxString SystemText(DWORD error)
+DWORD Attributes(const std::wstring& path)
 {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    wxString text = length != 0 ? wxString(buffer, length) : wxString::Format("Error %lu", error);
-    if (buffer)
-        LocalFree(buffer);
-    text.Trim();
-    if (text.EndsWith("."))
-        text.RemoveLast();
-    return text;
+    return Made(FileCall::Inspect, INVALID_FILE_ATTRIBUTES,
+                [&] { return GetFileAttributesW(path.c_str()); });
 }
 
 // Returns the errno value of a Win32 error, leaving the system's words for it in *reason.
@@ -79,12 +52,16 @@ int OwnFailure(int error, wxString* reason)
     return error;
 }
 
+bool IsNotFound(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 // What another program holding the file gives for a moment: a synchronising client, a virus
 // scanner or the search indexer opening it without sharing, or the server reading it.
 bool IsHeld(DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           error == ERROR_ACCESS_DENIED;
+    return ClassifyFileError(ErrnoOf(error)) == FileErrorClass::Held;
 }
 
 constexpr ULONGLONG kHeldRetryMs = 2000;
@@ -108,6 +85,33 @@ template <typename Step> bool RetryWhileHeld(Step step)
         Sleep(kRetryPauseMs);
     }
 }
+
+class Handle
+{
+public:
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    ~Handle() { Close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    bool IsOk() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_handle; }
+    // The handle is released even when the system (or a fault of a test) reports a failure.
+    bool Close()
+    {
+        if (!IsOk())
+            return true;
+        const unsigned long injected = InjectedFailure(FileCall::Close);
+        const bool closed = CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+        if (injected != 0)
+            SetLastError(static_cast<DWORD>(injected));
+        return closed && injected == 0;
+    }
+
+private:
+    HANDLE m_handle;
+};
 
 // The security identifiers that this process's new files get as their owner.
 std::vector<std::vector<BYTE>> OwnTokenSids()
@@ -140,8 +144,12 @@ bool OwnedByThisUser(const std::wstring& path, const std::vector<std::vector<BYT
     PSID owner = nullptr;
     BOOL defaulted = FALSE;
     if (size == 0 ||
-        !GetFileSecurityW(path.c_str(), OWNER_SECURITY_INFORMATION, descriptor.data(), size,
-                          &size) ||
+        !Made(FileCall::Inspect, FALSE,
+              [&]
+              {
+                  return GetFileSecurityW(path.c_str(), OWNER_SECURITY_INFORMATION,
+                                          descriptor.data(), size, &size);
+              }) ||
         !GetSecurityDescriptorOwner(descriptor.data(), &owner, &defaulted) || !owner)
         return false;
     for (const std::vector<BYTE>& sid : own)
@@ -160,61 +168,43 @@ void SplitPath(const std::wstring& path, std::wstring* folder, std::wstring* nam
     *name = slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-// The temporary files of `name` are ".<name>.<number>" in its folder.
-std::wstring TemporaryPrefix(const std::wstring& name)
+// True when a time the system gave lies more than kAbandonedTemporaryMinutes in the past.
+bool LongAgo(const FILETIME& written)
 {
-    return L"." + name.substr(0, 200) + L".";
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time)
+    { return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
+    const ULONGLONG age = 10000000ULL * 60 * kAbandonedTemporaryMinutes; // in 100 ns
+    return ticks(written) + age < ticks(now);
 }
 
-// Removes the temporary files that writes of `target` killed before their move left beside it
-// (they may hold passwords): plain files of this user with the writer's own names. One that
-// another launcher is writing right now is open without sharing, and stays.
-void RemoveStaleTemporaries(const std::wstring& target)
+// Removes the temporary copies of `target` that writes killed before their move left beside it
+// (they may hold passwords): plain files of this user with the writer's own names, not written
+// for kAbandonedTemporaryMinutes. Whatever this meets, the write goes on.
+void RemoveAbandonedTemporaries(const std::wstring& target)
 {
     std::wstring folder;
     std::wstring name;
     SplitPath(target, &folder, &name);
-    const std::wstring prefix = TemporaryPrefix(name);
     WIN32_FIND_DATAW found = {};
-    const HANDLE search = FindFirstFileW((folder + prefix + L"*").c_str(), &found);
+    const HANDLE search =
+        Made(FileCall::List, INVALID_HANDLE_VALUE,
+             [&] { return FindFirstFileW((folder + L".*.hangar-*").c_str(), &found); });
     if (search == INVALID_HANDLE_VALUE)
         return;
     const std::vector<std::vector<BYTE>> own = OwnTokenSids();
+    const DWORD notPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT |
+                           FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
     do
     {
         const std::wstring entry = found.cFileName;
-        if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
-            !std::all_of(entry.begin() + prefix.size(), entry.end(),
-                         [](wchar_t c) { return c >= L'0' && c <= L'9'; }))
-            continue;
-        const DWORD notPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT |
-                               FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
-        if ((found.dwFileAttributes & notPlain) == 0 && OwnedByThisUser(folder + entry, own))
-            DeleteFileW((folder + entry).c_str());
-    } while (FindNextFileW(search, &found));
+        if (IsTemporaryNameOf(entry, name) && (found.dwFileAttributes & notPlain) == 0 &&
+            LongAgo(found.ftLastWriteTime) && OwnedByThisUser(folder + entry, own))
+            Made(FileCall::Remove, FALSE, [&] { return DeleteFileW((folder + entry).c_str()); });
+    } while (Made(FileCall::List, FALSE, [&] { return FindNextFileW(search, &found); }));
     FindClose(search);
 }
-
-class Handle
-{
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    ~Handle() { Close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    bool IsOk() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-    bool Close()
-    {
-        const bool closed = !IsOk() || CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 // A move over a file that another program holds open may be refused as "access denied" (so it is
 // under Wine); opening the file for deletion tells a file held (a sharing violation) from one
@@ -223,9 +213,13 @@ DWORD WhyNotReplaced(const std::wstring& target, DWORD error)
 {
     if (error != ERROR_ACCESS_DENIED)
         return error;
-    Handle probe(CreateFileW(target.c_str(), DELETE,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, 0, nullptr));
+    Handle probe(Made(FileCall::Inspect, INVALID_HANDLE_VALUE,
+                      [&]
+                      {
+                          return CreateFileW(target.c_str(), DELETE,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr);
+                      }));
     return !probe.IsOk() && GetLastError() == ERROR_SHARING_VIOLATION ? ERROR_SHARING_VIOLATION
                                                                       : error;
 }
@@ -236,7 +230,8 @@ int ReadAll(HANDLE file, std::string* bytes, wxString* reason)
     for (;;)
     {
         DWORD got = 0;
-        if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr))
+        if (!Made(FileCall::Read, FALSE,
+                  [&] { return ReadFile(file, buffer, sizeof buffer, &got, nullptr); }))
             return LastFailure(reason);
         if (got == 0)
             return 0;
@@ -253,28 +248,50 @@ int WriteAll(HANDLE file, const std::string& bytes, wxString* reason)
     {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1 << 20));
         DWORD put = 0;
-        if (!WriteFile(file, bytes.data() + written, chunk, &put, nullptr))
+        if (!Made(FileCall::Write, FALSE,
+                  [&] { return WriteFile(file, bytes.data() + written, chunk, &put, nullptr); }))
             return LastFailure(reason);
         written += put;
     }
     return 0;
 }
 
-// A new file beside `target` named after it, "<folder>.<name>.<number>"; INVALID_HANDLE_VALUE
-// with *error set when none could be made.
+// The longest path the system takes without the long-path form: MAX_PATH with its closing NUL.
+constexpr size_t kPathLimit = MAX_PATH - 1;
+
+// A new file beside `target`, named as temporary_name.h says, its name part cut short so that its
+// path is no longer than the target's or kPathLimit; INVALID_HANDLE_VALUE with *error set when
+// none could be made.
 HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring* temp, int* error,
                              wxString* reason)
 {
     std::wstring folder;
     std::wstring name;
     SplitPath(target, &folder, &name);
-    const unsigned long long seed =
-        (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^ GetTickCount64();
+    const size_t limit = std::max(target.size(), kPathLimit);
+    const size_t fixed =
+        folder.size() + TemporaryPrefix(std::wstring(), 0).size() + kTemporaryRandomLength;
+    const size_t namePart =
+        std::min({name.size(), kTemporaryNamePartMax, limit > fixed ? limit - fixed : 0});
+    const wchar_t digits[] = L"0123456789abcdefghijklmnopqrstuvwxyz";
+    LARGE_INTEGER counter = {};
+    QueryPerformanceCounter(&counter);
+    unsigned long long seed = (static_cast<unsigned long long>(GetCurrentProcessId()) << 40) ^
+                              static_cast<unsigned long long>(counter.QuadPart);
     for (unsigned attempt = 0; attempt < 100; ++attempt)
     {
-        *temp = folder + TemporaryPrefix(name) + std::to_wstring(seed + attempt);
-        const HANDLE file = CreateFileW(temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        *temp = folder + TemporaryPrefix(name, namePart);
+        for (size_t i = 0; i < kTemporaryRandomLength; ++i)
+        {
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+            *temp += digits[(seed >> 33) % 36];
+        }
+        const HANDLE file = Made(FileCall::Open, INVALID_HANDLE_VALUE,
+                                 [&]
+                                 {
+                                     return CreateFileW(temp->c_str(), GENERIC_WRITE, 0, nullptr,
+                                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                 });
         if (file != INVALID_HANDLE_VALUE)
             return file;
         if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
@@ -289,7 +306,7 @@ int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
 {
     bytes->clear();
     const std::wstring native = path.ToStdWstring();
-    const DWORD attributes = GetFileAttributesW(native.c_str());
+    const DWORD attributes = Attributes(native);
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return LastFailure(reason);
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -299,9 +316,14 @@ int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
     RetryWhileHeld(
         [&]
         {
-            opened = CreateFileW(native.c_str(), GENERIC_READ,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            opened =
+                Made(FileCall::Open, INVALID_HANDLE_VALUE,
+                     [&]
+                     {
+                         return CreateFileW(native.c_str(), GENERIC_READ,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                     });
             return opened != INVALID_HANDLE_VALUE;
         });
     Handle file(opened);
@@ -310,7 +332,7 @@ int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
     if (GetFileType(file.Get()) != FILE_TYPE_DISK)
         return OwnFailure(EINVAL, reason); // a device or a pipe
     LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.Get(), &size))
+    if (!Made(FileCall::Inspect, FALSE, [&] { return GetFileSizeEx(file.Get(), &size); }))
         return LastFailure(reason);
     if (static_cast<unsigned long long>(size.QuadPart) > kMaxReadFileSize)
         return OwnFailure(EFBIG, reason);
@@ -324,15 +346,19 @@ int ReadWholeFile(const wxString& path, std::string* bytes, wxString* reason)
 bool IsDanglingLink(const wxString& path)
 {
     const std::wstring native = path.ToStdWstring();
-    const DWORD attributes = GetFileAttributesW(native.c_str());
+    const DWORD attributes = Attributes(native);
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
     // Opening follows the link; asking for no access at all opens even a held file.
-    Handle file(CreateFileW(native.c_str(), 0,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    const DWORD error = file.IsOk() ? ERROR_SUCCESS : GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    Handle file(Made(FileCall::Inspect, INVALID_HANDLE_VALUE,
+                     [&]
+                     {
+                         return CreateFileW(native.c_str(), 0,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                            nullptr);
+                     }));
+    return !file.IsOk() && IsNotFound(GetLastError());
 }
 
 // The Windows counterpart of the POSIX writer: the temporary file is flushed to disk and moved
@@ -341,15 +367,20 @@ bool IsDanglingLink(const wxString& path)
 int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString* reason)
 {
     const std::wstring target = path.ToStdWstring();
-    if (IsDanglingLink(path))
+    // Only a path that does not exist is a new file; any other failure to look at it stops the
+    // write.
+    const DWORD attributes = Attributes(target);
+    if (attributes == INVALID_FILE_ATTRIBUTES && !IsNotFound(GetLastError()))
+        return LastFailure(reason);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+        IsDanglingLink(path))
         return OwnFailure(kDanglingLink, reason);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return OwnFailure(EISDIR, reason);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return OwnFailure(kReadOnlyFile, reason);
 
-    RemoveStaleTemporaries(target);
+    RemoveAbandonedTemporaries(target);
     std::wstring temp;
     int error = 0;
     Handle file(CreateTemporaryBeside(target, &temp, &error, reason));
@@ -365,19 +396,37 @@ int WriteFileAtomically(const wxString& path, const std::string& bytes, wxString
         return fail(OwnFailure(EINVAL, reason));
     if (const int written = WriteAll(file.Get(), bytes, reason))
         return fail(written);
-    if (!FlushFileBuffers(file.Get()))
+    if (!Made(FileCall::Flush, FALSE, [&] { return FlushFileBuffers(file.Get()); }))
         return fail(LastFailure(reason));
     if (!file.Close())
         return fail(LastFailure(reason));
     if (!RetryWhileHeld(
             [&]
             {
-                if (MoveFileExW(temp.c_str(), target.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                if (Made(FileCall::Rename, FALSE,
+                         [&]
+                         {
+                             return MoveFileExW(temp.c_str(), target.c_str(),
+                                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+                         }))
                     return true;
                 SetLastError(WhyNotReplaced(target, GetLastError()));
                 return false;
             }))
         return fail(LastFailure(reason));
     return 0;
+}
+
+int MakeOneFolder(const wxString& path, wxString* reason)
+{
+    const std::wstring native = path.ToStdWstring();
+    if (Made(FileCall::MakeFolder, FALSE,
+             [&] { return CreateDirectoryW(native.c_str(), nullptr); }))
+        return 0;
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0; // made meanwhile by someone else
+    return Failed(error, reason);
 }
