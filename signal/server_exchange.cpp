@@ -51,33 +51,52 @@ void ServerExchange::Start(SocketPtr socket, wxEvtHandler& handler, int id, void
     m_tick.Start(TickMs(m_silenceMs));
 }
 
+void ServerExchange::BeginLogin(const wxString& password, long waitMs)
+{
+    m_loginState = LoginState::Waiting;
+    m_loginWaitMs = waitMs;
+    m_sinceLogin.Start();
+    Send(password);
+}
+
 bool ServerExchange::AwaitLoginReply(const wxString& password, long waitMs,
                                      const std::function<bool()>& cancelled, wxString& reply)
 {
-    Send(password);
+    BeginLogin(password, waitMs);
     const unsigned connection = m_connection;
-    const wxStopWatch watch;
     wxEventLoopBase* const loop = wxEventLoopBase::GetActive();
-    std::string payload;
-    bool replied = false;
-    m_awaitingReply = true;
     for (;;)
     {
         Exchange();
-        if (m_connection != connection || !m_socket)
-            return false; // closed meanwhile (the flag went with it)
-        if (m_reader.TakeMessage(payload))
-        {
-            reply = DecodeReceiveBuffer(payload.data(), payload.size());
-            replied = true;
-            break;
-        }
-        if (m_ended || cancelled() || watch.Time() >= waitMs)
+        if (m_connection != connection)
+            return false; // closed meanwhile
+        if (m_loginState != LoginState::Waiting || cancelled())
             break;
         loop->DispatchTimeout(kLoginPollMs);
     }
-    m_awaitingReply = false;
-    return replied;
+    if (m_loginState != LoginState::Replied)
+    {
+        m_loginState = LoginState::Failed;
+        return false;
+    }
+    reply = m_loginReply;
+    return true;
+}
+
+void ServerExchange::CheckLogin()
+{
+    if (m_loginState != LoginState::Waiting)
+        return;
+    std::string payload;
+    if (m_reader.TakeMessage(payload))
+    {
+        m_loginReply = DecodeReceiveBuffer(payload.data(), payload.size());
+        m_loginState = LoginState::Replied;
+    }
+    else if (m_ended || !m_socket || m_sinceLogin.Time() >= m_loginWaitMs)
+    {
+        m_loginState = LoginState::Failed;
+    }
 }
 
 void ServerExchange::BeginSession()
@@ -130,11 +149,13 @@ void ServerExchange::OnTick(wxTimerEvent& /*event*/)
 
 void ServerExchange::Exchange()
 {
-    if (!m_socket || m_ended)
-        return;
-    WriteAvailable();
-    if (!m_ended)
-        ReadAvailable();
+    if (m_socket && !m_ended)
+    {
+        WriteAvailable();
+        if (!m_ended)
+            ReadAvailable();
+    }
+    CheckLogin();
 }
 
 void ServerExchange::WriteAvailable()
@@ -236,5 +257,6 @@ void ServerExchange::Close()
     m_ended = false;
     m_reported = false;
     m_passingOn = false;
-    m_awaitingReply = false;
+    m_loginState = LoginState::Failed;
+    m_loginReply.clear();
 }

@@ -50,9 +50,19 @@ public:
     // tells them apart from those of earlier connections (the owner passes them to OnNotification).
     void Start(SocketPtr socket, wxEvtHandler& handler, int id, void* tag);
 
-    // Sends the login and waits for the reply, handling the windows' events meanwhile, until the
-    // reply has come whole (true, with its text in reply), the connection ended, broke the framing
-    // or did not answer within waitMs, or cancelled() says so (false).
+    // Sends the login; its reply is awaited for waitMs, during which the first whole message is
+    // the reply and nothing is passed on.
+    void BeginLogin(const wxString& password, long waitMs);
+    enum class LoginState
+    {
+        Waiting,
+        Replied, // the reply came whole and well framed (GetLoginReply)
+        Failed   // the connection ended, broke the framing or did not reply within the wait
+    };
+    LoginState GetLoginState() const { return m_loginState; }
+    const wxString& GetLoginReply() const { return m_loginReply; }
+    // BeginLogin, then handles the windows' events until the login is no longer waiting or
+    // cancelled() says so; true when the reply came, with its text in reply.
     bool AwaitLoginReply(const wxString& password, long waitMs,
                          const std::function<bool()>& cancelled, wxString& reply);
 
@@ -72,7 +82,10 @@ public:
     wxSocketClient* GetSocket() const { return m_socket.get(); }
     void* GetTag() const { return m_tag; }
     // A message has begun, in or out, and is not done; or the login waits for its reply.
-    bool IsBusy() const { return m_reader.InMessage() || !m_unsent.empty() || m_awaitingReply; }
+    bool IsBusy() const
+    {
+        return m_reader.InMessage() || !m_unsent.empty() || m_loginState == LoginState::Waiting;
+    }
     // Messages passed on since the start.
     std::size_t MessagesPassedOn() const { return m_passedOn; }
     // Shortens the bounds (kSilenceMs), so that tests reach their end quickly.
@@ -86,6 +99,8 @@ private:
     void WriteAvailable();
     // The connection ended: what the system still holds for it is read first.
     void NoteEnd();
+    // While the login waits: takes the reply, or notes the failure.
+    void CheckLogin();
     // After the login: passes on the whole messages, then reports an end or a silence.
     void PassOn();
     void OnTick(wxTimerEvent& event);
@@ -99,7 +114,10 @@ private:
     bool m_ended = false;    // the connection ended, or broke the framing
     bool m_reported = false; // the end was reported
     bool m_passingOn = false;
-    bool m_awaitingReply = false;
+    LoginState m_loginState = LoginState::Failed; // Waiting from BeginLogin on
+    wxString m_loginReply;
+    long m_loginWaitMs = 0;
+    wxStopWatch m_sinceLogin;
     std::size_t m_passedOn = 0;
     MessageReader m_reader;
     std::deque<std::string> m_unsent; // framed messages; the first may be partly written

@@ -98,7 +98,7 @@ void TestServer::Serve(wxSocketBase& client)
     };
 
     std::string login;
-    if (!readMessage(login))
+    if (m_script.login != ServerScript::Login::Script && !readMessage(login))
         return;
     switch (m_script.login)
     {
@@ -119,6 +119,11 @@ void TestServer::Serve(wxSocketBase& client)
         return;
     case ServerScript::Login::Close:
         return;
+    case ServerScript::Login::Raw:
+        WriteAll(client, m_script.loginReply.data(), m_script.loginReply.size());
+        break;
+    case ServerScript::Login::Script:
+        break;
     }
     if (m_script.closeAfterLogin)
         return;
