@@ -1,4 +1,5 @@
 #include "resources/images.h"
+#include "signal/platform/accessible_name.h"
 #include "tests/signal_gui/console_fixture.h"
 
 #include <wx/sizer.h>
@@ -128,4 +129,28 @@ TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
         EXPECT_TRUE(WaitFor([&] { return !dialog.IsShown(); }));
         EXPECT_EQ(key == WXK_RETURN ? wxID_OK : wxID_CANCEL, pressed);
     }
+}
+
+TEST_F(WindowTest, OutputAndCommandEntryHaveNamesForScreenReaders)
+{
+    EXPECT_EQ("Server output", GetAccessibleName(*Console()));
+    EXPECT_EQ("Command", GetAccessibleName(*m_frame->GetCommandEntry()));
+}
+
+TEST_F(WindowTest, ConnectDialogStaysWhereItWasMovedWhenShownAgain)
+{
+    // After a failed attempt the same dialog is shown again: where the operator put it.
+    ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
+    dialog.Show();
+    ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+    Flush();
+    const wxPoint moved = dialog.GetPosition() + wxPoint(40, 30);
+    dialog.Move(moved);
+    ASSERT_TRUE(WaitFor([&] { return dialog.GetPosition() == moved; }));
+    dialog.Hide();
+    Flush();
+    dialog.Show();
+    ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+    // A jump back would come with the showing; the window manager is given time to make it.
+    EXPECT_FALSE(WaitFor([&] { return dialog.GetPosition() != moved; }, 500));
 }
