@@ -302,12 +302,21 @@ TEST_F(LoginTest, CancelEndsTheAttemptAtOnceAndTheDialogKeepsWhatWasTyped)
     EXPECT_TRUE(WaitFor([&] { return server.Finished() == 2; }));
 }
 
-TEST_F(LoginTest, HostNameIsLookedUpByTheSystemAndConnectedTo)
+TEST_F(LoginTest, HostNameIsLookedUpAndItsAddressConnectedTo)
 {
     m_app->SetHostLookup(LookUpHostAddress);
     TestServer server;
     ASSERT_TRUE(ConnectTo("localhost", server.PortText(), "secret"));
     EXPECT_EQ(std::vector<std::string>{"secret"}, server.Received());
+
+    // The address looked up is the one connected to: the server listens there only.
+    ClickDisconnect();
+    m_app->SetHostLookup([](const std::string&) { return std::string("127.0.0.2"); });
+    ServerScript elsewhere;
+    elsewhere.address = "127.0.0.2";
+    TestServer other(elsewhere);
+    ASSERT_TRUE(ConnectTo("stand-in.test", other.PortText(), "secret"));
+    EXPECT_EQ(std::vector<std::string>{"secret"}, other.Received());
 }
 
 TEST_F(LoginTest, FinishedFailureClosesByItsCloseButtonEscapeOrCloseBox)

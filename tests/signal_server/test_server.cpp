@@ -29,7 +29,7 @@ TestServer::TestServer(ServerScript script) : m_script(std::move(script))
 {
     wxSocketBase::Initialize(); // must happen on the main thread before any other thread's use
     wxIPV4address address;
-    address.Hostname("127.0.0.1");
+    address.Hostname(m_script.address);
     address.Service(0);
     m_listener = new wxSocketServer(address, wxSOCKET_BLOCK | wxSOCKET_REUSEADDR);
     wxIPV4address local;

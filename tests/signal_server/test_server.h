@@ -29,6 +29,7 @@ struct ServerScript
         Raw,           // loginReply as it stands, framing and all
         Script         // no login: the queued actions (Do) serve the connection from its start
     };
+    std::string address = "127.0.0.1"; // where the server listens
     Login login = Login::CheckPassword;
     std::string password = "secret";
     std::string loginReply;
