@@ -89,7 +89,7 @@ TEST_F(HostileServerTest, WrongSignatureEndsTheConnectionAsALoss)
     EXPECT_EQ("sane|", ConsoleText());
 }
 
-TEST_F(HostileServerTest, MessageNotWholeWithinTheWaitEndsTheConnectionAsALoss)
+TEST_F(HostileServerTest, MessageStandingStillForTheWaitEndsTheConnectionAsALoss)
 {
     m_app->SetServerWaitMs(300);
     // Half a message from the server, then silence.

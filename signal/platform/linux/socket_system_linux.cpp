@@ -1,7 +1,7 @@
 #include "signal/platform/socket_system.h"
 
-#include <arpa/inet.h>
 #include <netdb.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <wx/socket.h>
 
@@ -25,11 +25,13 @@ std::string LookUpHostAddress(const std::string& host)
     addrinfo* found = nullptr;
     if (host.empty() || getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found)
         return std::string();
-    char dotted[INET_ADDRSTRLEN] = {};
-    const bool ok = inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr,
-                              dotted, sizeof dotted) != nullptr;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(
+        &reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr);
+    std::string dotted;
+    for (int i = 0; i < 4; ++i)
+        dotted += (i > 0 ? "." : "") + std::to_string(bytes[i]);
     freeaddrinfo(found);
-    return ok ? std::string(dotted) : std::string();
+    return dotted;
 }
 
 // GTK's answer says whether its own main loop was asked to quit; the console never runs that
