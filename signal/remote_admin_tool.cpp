@@ -161,13 +161,15 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
         m_exchange.Close();
         return false;
     }
-    m_exchange.BeginSession();
     if (outcome == LoginReply::Success)
     {
         m_progress->HideWhenFinished();
         FinishProgress("Login successful.");
     }
     m_frame->SetTitle(ConnectedTitle(host, port));
+    // Only now: the dialog's last update handles events of the windows, and what the server sent
+    // meanwhile, or its end, must not be shown from inside it.
+    m_exchange.BeginSession();
     return true;
 }
 
