@@ -1,5 +1,7 @@
 #include "signal/admin_tool.h"
 
+#include "signal/platform/socket_system.h"
+
 void ConsoleEventLoop::ScheduleExit(int rc)
 {
     m_exitCode = rc;
@@ -9,7 +11,10 @@ void ConsoleEventLoop::ScheduleExit(int rc)
 
 bool ConsoleEventLoop::Dispatch()
 {
-    wxGUIEventLoop::Dispatch();
+    // Where the system's loop answers that it met a request to end (one posted from anywhere),
+    // that request is kept like the program's own.
+    if (DispatchAnswerEndsProgram(wxGUIEventLoop::Dispatch()))
+        m_shouldExit = true;
     return !m_shouldExit;
 }
 

@@ -10,9 +10,9 @@ class ConsoleEventLoop : public wxGUIEventLoop
 {
 public:
     void ScheduleExit(int rc = 0) override;
-    // Dispatches one event, waiting for one if none is pending; false once the end is requested.
-    // (The GTK port's own answer means "not inside its native main loop", which is always so
-    // here, and is not a request to end.)
+    // Dispatches one event, waiting for one if none is pending; false once the end is requested,
+    // by the program or by the system (the platform layer tells which answers of the toolkit's
+    // Dispatch mean that).
     bool Dispatch() override;
     bool ExitRequested() const { return m_shouldExit; }
     int ExitCode() const { return m_exitCode; }

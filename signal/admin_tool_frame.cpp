@@ -2,6 +2,7 @@
 
 #include "common/scale_change.h"
 #include "signal/core/console_texts.h"
+#include "signal/platform/accessible_name.h"
 #include "signal/platform/console_scroll.h"
 
 #include <wx/button.h>
@@ -26,12 +27,14 @@ AdminToolFrame::AdminToolFrame()
     m_console->SetBackgroundColour(*wxBLACK);
     m_console->SetForegroundColour(*wxGREEN);
     m_console->SetDefaultStyle(wxTextAttr(*wxGREEN, *wxBLACK));
+    SetAccessibleName(*m_console, "Server output");
 
     m_commandSizer = new wxBoxSizer(wxHORIZONTAL);
     frameSizer->Add(m_commandSizer, 0, wxEXPAND, 0);
     m_commandEntry = new wxTextCtrl(this, kCommandEntryId, wxEmptyString, wxDefaultPosition,
                                     wxDefaultSize, wxTE_PROCESS_ENTER);
     m_commandSizer->Add(m_commandEntry, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(3));
+    SetAccessibleName(*m_commandEntry, "Command");
     m_commandEntry->SetFocus();
     m_executeButton = new wxButton(this, kExecuteId, "Execute");
     m_commandSizer->Add(m_executeButton, 0, wxEXPAND | wxRIGHT | wxBOTTOM, FromDIP(3));

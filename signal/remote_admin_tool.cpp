@@ -5,16 +5,14 @@
 #include "signal/core/console_texts.h"
 #include "signal/core/message_codec.h"
 #include "signal/login_progress_dialog.h"
+#include "signal/platform/socket_system.h"
 #include "signal/remote_admin_tool_frame.h"
 #include "signal/server_connect_dialog.h"
-#include "signal/system_host_lookup.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
 #include <wx/stopwatch.h>
-#include <wx/timer.h>
 
 namespace
 {
@@ -30,24 +28,10 @@ void* AttemptTag(unsigned attempt)
 }
 } // namespace
 
-// Counts a read or write in progress; sockets released during it are destroyed afterwards.
-class RemoteAdminTool::IoScope
-{
-public:
-    explicit IoScope(RemoteAdminTool& app) : m_app(app) { ++m_app.m_ioDepth; }
-    ~IoScope()
-    {
-        if (--m_app.m_ioDepth == 0)
-            m_app.m_retiredSockets.clear();
-    }
-    IoScope(const IoScope&) = delete;
-    IoScope& operator=(const IoScope&) = delete;
-
-private:
-    RemoteAdminTool& m_app;
-};
-
-RemoteAdminTool::RemoteAdminTool() : m_hostLookup(SystemHostLookup)
+RemoteAdminTool::RemoteAdminTool()
+    : m_exchange({[this](const wxString& text) { m_frame->AppendServerText(text); },
+                  [this] { OnConnectionLost(); }}),
+      m_hostLookup(LookUpHostAddress)
 {
     // Bound once: every notification of every connection reaches OnSocketEvent exactly once.
     Bind(wxEVT_SOCKET, &RemoteAdminTool::OnSocketEvent, this, 0);
@@ -55,7 +39,7 @@ RemoteAdminTool::RemoteAdminTool() : m_hostLookup(SystemHostLookup)
 
 RemoteAdminTool::~RemoteAdminTool()
 {
-    ReleaseSocket();
+    m_exchange.Close();
 }
 
 bool RemoteAdminTool::OnInit()
@@ -63,7 +47,6 @@ bool RemoteAdminTool::OnInit()
     m_frame = new RemoteAdminToolFrame(this);
     SetUpMainWindow();
     m_frame->SetTitle(ConsoleTitle());
-    m_socket.reset();
     return true;
 }
 
@@ -80,7 +63,7 @@ void RemoteAdminTool::SetUpMainWindow()
 
 int RemoteAdminTool::OnExit()
 {
-    ReleaseSocket();
+    m_exchange.Close();
     if (m_progress)
         m_progress->Destroy();
     return AdminTool::OnExit();
@@ -88,20 +71,15 @@ int RemoteAdminTool::OnExit()
 
 void RemoteAdminTool::OnQuitRequested()
 {
-    // The connection goes with the program, and nothing more is read from it: a read waiting
-    // on the server (or started for a notification still queued) would hold the main loop for
-    // as long as the server pleased. Closing sends no message. An attempt in progress ends.
-    m_attemptCancelled = true;
-    if (m_socket)
-    {
-        m_socket->Notify(false);
-        m_socket->Close();
-    }
+    // The connection goes with the program, without a word to the server; nothing more is read
+    // from it. An attempt in progress ends.
+    CancelAttempt();
+    m_exchange.Close();
 }
 
 bool RemoteAdminTool::EnsureConnected()
 {
-    if (m_socket)
+    if (GetSocket())
         return true;
     return RunConnectDialog();
 }
@@ -148,23 +126,30 @@ bool RemoteAdminTool::ConnectToServer(const wxString& host, const wxString& port
 
 bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wxString& password)
 {
-    ReleaseSocket();
+    m_exchange.Close();
     ++m_attempt;
-    m_socket.reset(new wxSocketClient(wxSOCKET_NONE));
-    m_socket->SetClientData(AttemptTag(m_attempt));
-    if (!Connect(host, port))
+    const wxStopWatch watch;
+    SocketPtr socket(new wxSocketClient(wxSOCKET_NONE));
+    m_connecting = socket.get();
+    const bool connected = Connect(*socket, host, port, watch);
+    m_connecting = nullptr;
+    if (!connected)
     {
-        ReleaseSocket();
         if (!m_attemptCancelled)
             FinishProgress("Connection failed.");
         return false;
     }
+    m_exchange.Start(std::move(socket), *this, 0, AttemptTag(m_attempt));
     m_progress->Advance(50, "Connection succeeded.");
 
+    // A reply that is not a whole, well-framed message within the wait is no reply.
     wxString reply;
-    if (!ExchangeLogin(password, reply) || m_attemptCancelled)
+    if (!m_exchange.AwaitLoginReply(
+            password, m_serverWaitMs - watch.Time(), [this] { return m_attemptCancelled; },
+            reply) ||
+        m_attemptCancelled)
     {
-        ReleaseSocket();
+        m_exchange.Close();
         if (!m_attemptCancelled)
             FinishProgress("Connection failed.");
         return false;
@@ -173,43 +158,24 @@ bool RemoteAdminTool::LogIn(const wxString& host, const wxString& port, const wx
     if (outcome == LoginReply::InvalidPassword)
     {
         FinishProgress("Login failed: Invalid password.");
-        ReleaseSocket();
+        m_exchange.Close();
         return false;
     }
-    if (!m_socket)
-        return false;
-
-    // Notifications start before the progress dialog's last update: that update lets the toolkit
-    // handle events, and a notice of waiting data handled while notifications are off is lost for
-    // good (the toolkit gives the next one only after a read), leaving the output unread.
-    m_socket->SetEventHandler(*this, 0);
-    m_socket->SetNotify(wxSOCKET_INPUT_FLAG | wxSOCKET_CONNECTION_FLAG | wxSOCKET_LOST_FLAG);
-    m_socket->Notify(true);
     if (outcome == LoginReply::Success)
     {
         m_progress->HideWhenFinished();
         FinishProgress("Login successful.");
     }
     m_frame->SetTitle(ConnectedTitle(host, port));
-    // A connection that ended during the login exchange reported it while notifications were
-    // off and may never report it again: it goes the way of a lost one once this returns (once
-    // only, should the notification come after all).
-    if (m_socket && !m_socket->IsConnected())
-    {
-        const unsigned attempt = m_attempt;
-        CallAfter(
-            [this, attempt]
-            {
-                if (m_socket && m_attempt == attempt)
-                    OnConnectionLost();
-            });
-    }
+    // Only now: the dialog's last update handles events of the windows, and what the server sent
+    // meanwhile, or its end, must not be shown from inside it.
+    m_exchange.BeginSession();
     return true;
 }
 
-bool RemoteAdminTool::Connect(const wxString& host, const wxString& port)
+bool RemoteAdminTool::Connect(wxSocketClient& socket, const wxString& host, const wxString& port,
+                              const wxStopWatch& watch)
 {
-    const wxStopWatch watch;
     // A host or port the toolkit rejects would leave the address at its previous value (any
     // local address, port 0): such a text is a failed connection, not a connection elsewhere.
     wxIPV4address address;
@@ -218,13 +184,11 @@ bool RemoteAdminTool::Connect(const wxString& host, const wxString& port)
     const long left = m_serverWaitMs - watch.Time();
     if (left <= 0 || m_attemptCancelled)
         return false;
-    IoScope io(*this);
-    wxSocketClient* socket = m_socket.get();
-    if (socket->Connect(address, false))
+    if (socket.Connect(address, false))
         return true;
     // The wait handles the window's events meanwhile; a cancel closes the socket, which ends it.
-    socket->WaitOnConnect(left / 1000, left % 1000);
-    return m_socket.get() == socket && !m_attemptCancelled && socket->IsConnected();
+    socket.WaitOnConnect(left / 1000, left % 1000);
+    return !m_attemptCancelled && socket.IsConnected();
 }
 
 bool RemoteAdminTool::ResolveHost(const wxString& host, wxIPV4address& address,
@@ -246,32 +210,8 @@ bool RemoteAdminTool::ResolveHost(const wxString& host, wxIPV4address& address,
 void RemoteAdminTool::CancelAttempt()
 {
     m_attemptCancelled = true;
-    if (m_socket)
-        m_socket->Close(); // a wait on it returns at once
-}
-
-bool RemoteAdminTool::ExchangeLogin(const wxString& password, wxString& reply)
-{
-    IoScope io(*this);
-    wxSocketClient* socket = m_socket.get();
-    // Every wait of the toolkit ends after the socket's timeout, but a server that trickles bytes
-    // would start each wait anew. The timer bounds the whole exchange: closing the socket ends the
-    // wait at once.
-    socket->SetTimeout(std::max(1L, (m_serverWaitMs + 999) / 1000));
-    bool expired = false;
-    wxTimer deadline;
-    deadline.Bind(wxEVT_TIMER,
-                  [&](wxTimerEvent&)
-                  {
-                      expired = true;
-                      socket->Close();
-                  });
-    deadline.StartOnce(static_cast<int>(m_serverWaitMs));
-    WriteText(*socket, password);
-    if (m_socket.get() == socket)
-        reply = ReceiveText(*socket);
-    deadline.Stop();
-    return !expired && socket->LastError() != wxSOCKET_TIMEDOUT;
+    if (m_connecting)
+        m_connecting->Close(); // the wait for the connection returns at once
 }
 
 void RemoteAdminTool::FinishProgress(const wxString& message)
@@ -280,137 +220,32 @@ void RemoteAdminTool::FinishProgress(const wxString& message)
     m_progress->Advance(100, message);
 }
 
-bool RemoteAdminTool::WithinServerWait(wxSocketBase& socket, const std::function<void()>& io)
-{
-    IoScope scope(*this);
-    // The socket's own timeout restarts with every wait, and a server that trickles bytes would
-    // keep a message going for ever: the timer bounds the whole message.
-    bool expired = false;
-    wxTimer deadline;
-    deadline.Bind(wxEVT_TIMER,
-                  [&](wxTimerEvent&)
-                  {
-                      expired = true;
-                      socket.Close();
-                  });
-    deadline.StartOnce(static_cast<int>(m_serverWaitMs));
-    io();
-    deadline.Stop();
-    return !expired && !socket.Error();
-}
-
-void RemoteAdminTool::WriteText(wxSocketBase& socket, const wxString& text)
-{
-    IoScope io(*this);
-    const std::string payload = EncodeMessageText(text);
-    socket.WriteMsg(payload.data(), static_cast<wxUint32>(payload.size()));
-}
-
 void RemoteAdminTool::SendText(const wxString& text)
 {
-    if (!m_socket)
-        return;
-    // The events handled while a write waits may bring further commands: a second write on the
-    // socket would cut into the first message. They wait their turn here.
-    m_unsent.push_back(EncodeMessageText(text));
-    if (m_writer == m_socket.get())
-        return;
-    wxSocketClient* const socket = m_socket.get();
-    m_writer = socket;
-    while (m_socket.get() == socket && !m_unsent.empty())
-    {
-        const std::string payload = std::move(m_unsent.front());
-        m_unsent.pop_front();
-        const bool whole = WithinServerWait(
-            *socket,
-            [&] { socket->WriteMsg(payload.data(), static_cast<wxUint32>(payload.size())); });
-        if (!whole && m_socket.get() == socket)
-            OnConnectionLost();
-    }
-    if (m_writer == socket)
-        m_writer = nullptr;
-}
-
-wxString RemoteAdminTool::ReceiveText(wxSocketBase& socket)
-{
-    IoScope io(*this);
-    char buffer[kReceiveBufferSize] = {};
-    socket.ReadMsg(buffer, sizeof buffer);
-    return DecodeReceiveBuffer(buffer, sizeof buffer);
+    m_exchange.Send(text);
 }
 
 void RemoteAdminTool::OnSocketEvent(wxSocketEvent& event)
 {
-    // A notification still queued for a connection that has ended since is of no interest (the
-    // attempt's number tells, as a new socket may take the place of one deleted), nor one that
-    // follows the loss of the current connection.
-    if (!m_socket || event.GetClientData() != m_socket->GetClientData() || m_reportingLoss)
+    // A notification still queued for a connection that has ended since is of no interest: the
+    // attempt's number tells, as a new socket may take the place of one deleted.
+    if (!GetSocket() || event.GetClientData() != m_exchange.GetTag())
         return;
-    switch (event.GetSocketEvent())
-    {
-    case wxSOCKET_INPUT:
-        ReceiveServerMessage();
-        break;
-    case wxSOCKET_LOST:
-        OnConnectionLost();
-        break;
-    default:
-        break;
-    }
-}
-
-void RemoteAdminTool::ReceiveServerMessage()
-{
-    // The read in progress tells of what follows it once it is done.
-    if (m_reading)
-        return;
-    wxSocketClient* const socket = m_socket.get();
-    // A notice whose message was read meanwhile has nothing behind it: waiting for the next message
-    // would count the server's silence against it.
-    char first = 0;
-    socket->Peek(&first, 1);
-    if (socket->LastCount() == 0 && !socket->Error())
-        return;
-    m_reading = true;
-    wxString text;
-    const bool whole = WithinServerWait(*socket, [&] { text = ReceiveText(*socket); });
-    m_reading = false;
-    // The operator may have ended the connection while the read waited.
-    if (m_socket.get() != socket)
-        return;
-    if (whole)
-        m_frame->AppendServerText(text);
-    else
-        OnConnectionLost();
+    m_exchange.OnNotification(event.GetSocketEvent());
 }
 
 void RemoteAdminTool::OnConnectionLost()
 {
-    // The loss may be told twice (the notification, and the check after a login), the second
-    // time while the box for the first is up. A connection the program's end closed is no loss.
-    if (!m_socket || m_reportingLoss || QuitPosted())
-        return;
-    m_reportingLoss = true;
-    m_frame->SetTitle(ConsoleTitle());
-    m_socket->Notify(false); // nothing more from this connection while the box is up
-    wxMessageBox("Connection lost.", ConsoleTitle(), wxOK | wxICON_INFORMATION, nullptr);
-    m_reportingLoss = false;
-    ReleaseSocket();
+    // A connection the program's end closed is no loss.
+    if (!QuitPosted())
+    {
+        m_frame->SetTitle(ConsoleTitle());
+        wxMessageBox("Connection lost.", ConsoleTitle(), wxOK | wxICON_INFORMATION, nullptr);
+    }
+    m_exchange.Close();
 }
 
 void RemoteAdminTool::CloseConnection()
 {
-    ReleaseSocket();
-}
-
-void RemoteAdminTool::ReleaseSocket()
-{
-    SocketPtr socket = std::move(m_socket);
-    m_unsent.clear();
-    if (!socket)
-        return;
-    socket->Notify(false);
-    socket->Close();
-    if (m_ioDepth > 0)
-        m_retiredSockets.push_back(std::move(socket));
+    m_exchange.Close();
 }

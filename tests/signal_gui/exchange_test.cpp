@@ -144,17 +144,11 @@ TEST_F(ExchangeTest, EmptyMessagesLeaveTheNewestLineInView)
     };
     ASSERT_TRUE(WaitFor(newestLineInView));
 
-    int received = 0;
-    m_app->Bind(wxEVT_SOCKET,
-                [&](wxSocketEvent& event)
-                {
-                    ++received;
-                    event.Skip();
-                });
+    const std::size_t shown = m_app->MessagesShown();
     for (int i = 0; i < 6; ++i)
         m_server->Send("");
     m_server->Send(std::string("\0hidden", 7));
-    ASSERT_TRUE(WaitFor([&] { return received >= 7; }));
+    ASSERT_TRUE(WaitFor([&] { return m_app->MessagesShown() == shown + 7; }));
     Flush();
     EXPECT_TRUE(ConsoleText().EndsWith("38;................\n39;................\nnewest|"));
     EXPECT_TRUE(newestLineInView());

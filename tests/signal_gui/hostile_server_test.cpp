@@ -89,7 +89,7 @@ TEST_F(HostileServerTest, WrongSignatureEndsTheConnectionAsALoss)
     EXPECT_EQ("sane|", ConsoleText());
 }
 
-TEST_F(HostileServerTest, MessageNotWholeWithinTheWaitEndsTheConnectionAsALoss)
+TEST_F(HostileServerTest, MessageStandingStillForTheWaitEndsTheConnectionAsALoss)
 {
     m_app->SetServerWaitMs(300);
     // Half a message from the server, then silence.
@@ -109,9 +109,9 @@ TEST_F(HostileServerTest, MessageNotWholeWithinTheWaitEndsTheConnectionAsALoss)
     wxTEST_DIALOG(m_app->EnsureConnected(), ExpectConnectDialog::Cancel().ShowingDefaults());
 }
 
-TEST_F(HostileServerTest, CommandsEnteredWhileAWriteWaitsFollowItWholeAndInOrder)
+TEST_F(HostileServerTest, CommandsEnteredWhileAMessageIsUnderWayGoWholeAndInOrder)
 {
-    // The server stops reading: a large command fills the connection and its write waits, while
+    // The server stops reading: a large command fills the connection and stays unwritten, while
     // the operator enters three more.
     TestServer::ShrinkSendBuffer(*m_app->GetSocket());
     m_server.PauseReading();
@@ -126,10 +126,20 @@ TEST_F(HostileServerTest, CommandsEnteredWhileAWriteWaitsFollowItWholeAndInOrder
         });
     const std::string large(512 * 1024, 'l');
     m_app->SendText(large);
-    ASSERT_TRUE(m_acted);
+    ASSERT_TRUE(WaitFor([&] { return m_acted; }));
     ASSERT_TRUE(WaitForReceived(m_server, 5));
     EXPECT_EQ((std::vector<std::string>{"secret", large, "one", "two", "three"}),
               m_server.Received());
+
+    // A command entered while a server message is half read: both go whole.
+    const std::string frame = TestServer::Frame("half and half|");
+    m_server.SendRaw(frame.substr(0, 15));
+    ASSERT_TRUE(WaitFor([&] { return m_app->IsExchanging(); }));
+    TypeCommand("four");
+    ASSERT_TRUE(WaitForReceived(m_server, 6));
+    EXPECT_EQ("four", m_server.Received().back());
+    m_server.SendRaw(frame.substr(15));
+    EXPECT_TRUE(WaitForConsoleEnding("<<<\r\nhalf and half|"));
     EXPECT_TRUE(m_app->GetSocket());
 }
 
@@ -150,15 +160,54 @@ TEST_F(HostileServerTest, CloseInTheMiddleOfAMessage)
 
 TEST_F(HostileServerTest, ANoticeLeftFromAnEarlierConnectionEndsNothing)
 {
-    // A loss still queued for the connection before this one (the attempt one less).
+    // A loss still queued for the connection before this one, carrying that socket's own tag.
+    void* const earlier = m_app->GetSocket()->GetClientData();
+    ClickDisconnect();
+    ASSERT_TRUE(ConnectTo(m_server));
     wxSocketEvent stale;
     stale.m_event = wxSOCKET_LOST;
-    stale.m_clientData = reinterpret_cast<void*>(
-        reinterpret_cast<std::uintptr_t>(m_app->GetSocket()->GetClientData()) - 1);
+    stale.m_clientData = earlier;
     m_app->ProcessEvent(stale);
     m_server.Send("still here|");
     EXPECT_TRUE(WaitForConsoleEnding("still here|"));
     EXPECT_TRUE(m_app->GetSocket());
+}
+
+TEST_F(HostileServerTest, ANoticeWithNothingBehindItWaitsForNothing)
+{
+    // Told of input that is not there (its message was read with an earlier notice), the console
+    // reads nothing and counts no silence against the connection.
+    m_app->SetServerWaitMs(200);
+    wxSocketEvent input;
+    input.m_event = wxSOCKET_INPUT;
+    input.m_clientData = m_app->GetSocket()->GetClientData();
+    m_app->ProcessEvent(input);
+    EXPECT_FALSE(m_app->IsExchanging());
+    EXPECT_FALSE(WaitFor([&] { return !m_app->GetSocket(); }, 600));
+    m_server.Send("answer|");
+    EXPECT_TRUE(WaitForConsoleEnding("answer|"));
+}
+
+TEST_F(HostileServerTest, TheLastWordsBeforeACloseAreShownBeforeTheLoss)
+{
+    // The loss is told before the messages that came with it are read (as Windows may tell it):
+    // every whole one is shown first, a partial one never.
+    m_server.Send("kicked|");
+    m_server.Send("bye|");
+    m_server.SendRaw(TestServer::Frame("never whole").substr(0, 12));
+    m_server.CloseConnection();
+    // No event is handled meanwhile, so nothing is read before the notice.
+    for (int i = 0; i < 5000 && m_server.Finished() == 0; ++i)
+        wxMilliSleep(1);
+    ASSERT_EQ(1, m_server.Finished());
+    wxSocketEvent lost;
+    lost.m_event = wxSOCKET_LOST;
+    lost.m_clientData = m_app->GetSocket()->GetClientData();
+    wxString shownAtTheBox;
+    wxTEST_DIALOG(m_app->ProcessEvent(lost),
+                  ExpectConnectionLost().Then([&] { shownAtTheBox = ConsoleText(); }));
+    EXPECT_EQ("kicked|bye|", shownAtTheBox);
+    EXPECT_FALSE(m_app->GetSocket());
 }
 
 TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
@@ -180,20 +229,23 @@ TEST_F(HostileServerTest, EndlessMessageDoesNotHoldTheWindow)
     EXPECT_TRUE(WaitFor([&] { return !m_server.IsClientConnected(); }));
 }
 
-TEST_F(HostileServerTest, ASocketLetGoDuringItsReadLivesUntilTheReadReturns)
+TEST_F(HostileServerTest, CommandsQueuedBehindAStalledWriteGoWithTheirConnection)
 {
-    // The read's wait handles events, idle time too, and idle time deletes what was handed to the
-    // toolkit for deletion: the socket "Discconect" lets go of must not be among it yet.
-    wxSocketBase* const socket = m_app->GetSocket();
-    DuringAnExchange(
-        [this, socket]
-        {
-            ClickDisconnect();
-            EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(socket));
-            wxTheApp->ProcessIdle();
-        });
-    m_server.SendRaw(kEndlessHeader + "qqq");
-    EXPECT_TRUE(WaitFor([&] { return m_acted && !m_app->IsExchanging(); }));
+    // Commands wait behind a write the server does not take; "Discconect" drops them, and the next
+    // server hears only its own login and commands.
+    TestServer::ShrinkSendBuffer(*m_app->GetSocket());
+    m_server.PauseReading();
+    m_app->SendText(std::string(512 * 1024, 'l'));
+    ASSERT_TRUE(m_app->IsExchanging());
+    TypeCommand("queued");
+    ClickDisconnect();
+    m_server.ResumeReading();
+    TestServer next;
+    ASSERT_TRUE(ConnectTo(next));
+    TypeCommand("fresh");
+    ASSERT_TRUE(WaitForReceived(next, 2));
+    Flush();
+    EXPECT_EQ((std::vector<std::string>{"secret", "fresh"}), next.Received());
 }
 
 TEST_F(HostileServerTest, QuitDuringAnEndlessMessageEndsTheWait)

@@ -1,7 +1,10 @@
+#include "signal/platform/socket_system.h"
 #include "tests/signal_gui/console_fixture.h"
 
 #include <atomic>
+#include <cstdio>
 #include <future>
+#include <iterator>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -129,21 +132,40 @@ TEST_F(LoginTest, PasswordIsSentAsTypedOneBytePerCharacter)
     EXPECT_EQ(std::vector<std::string>{""}, emptyServer.Received());
 }
 
-TEST_F(LoginTest, ServerClosingInsteadOfReplyingEndsUpAsALostConnection)
+TEST_F(LoginTest, ReplyThatIsNotAWholeWellFramedMessageFailsTheConnection)
 {
-    ServerScript script;
-    script.login = ServerScript::Login::Close;
-    TestServer server(script);
-    wxTEST_DIALOG(
-        {
-            // An unreadable reply lets the console go on as logged in; the closed connection
-            // then shows itself as lost.
-            EXPECT_TRUE(ConnectTo(server));
-            EXPECT_TRUE(WaitFor([&] { return !m_app->GetSocket(); }));
-        },
-        ExpectConnectionLost());
-    EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle());
-    EXPECT_TRUE(m_frame->IsEnabled());
+    std::string badTrailer = TestServer::Frame("SUCCESS");
+    badTrailer[badTrailer.size() - 8] = 'X';
+    std::string badHeader = TestServer::Frame("SUCCESS");
+    badHeader[0] = 'X';
+    const struct
+    {
+        const char* name;
+        ServerScript::Login login;
+        std::string reply;
+    } cells[] = {
+        {"a bad trailer after SUCCESS", ServerScript::Login::Raw, badTrailer},
+        {"a bad header", ServerScript::Login::Raw, badHeader},
+        {"half a reply, then the close", ServerScript::Login::Raw,
+         TestServer::Frame("SUCCESS").substr(0, 10)},
+        {"the close instead of a reply", ServerScript::Login::Close, ""},
+    };
+    std::printf("login replies: %zu cells\n", std::size(cells));
+    for (const auto& cell : cells)
+    {
+        ServerScript script;
+        script.login = cell.login;
+        script.loginReply = cell.reply;
+        script.closeAfterLogin = true;
+        TestServer server(script);
+        bool loggedIn = true;
+        wxTEST_DIALOG(loggedIn = m_app->RunConnectDialog(),
+                      ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret"),
+                      ExpectProgressClosed("Connection failed."), ExpectConnectDialog::Cancel());
+        EXPECT_FALSE(loggedIn) << cell.name;
+        EXPECT_FALSE(m_app->GetSocket()) << cell.name;
+        EXPECT_EQ("Iron Canopy Dedicated Server Remote", m_frame->GetTitle()) << cell.name;
+    }
 }
 
 TEST_F(LoginTest, CommandEntryHasTheKeyboardWheneverTheConsoleBecomesUsable)
@@ -232,7 +254,8 @@ TEST_F(LoginTest, HostLookupThatNeverAnswersFailsTheConnectionAfterTheWait)
 
 TEST_F(LoginTest, CancelEndsTheAttemptAtOnceAndTheDialogKeepsWhatWasTyped)
 {
-    // Pressed once the attempt waits for the host name, then for the reply to the login.
+    // Cancel pressed once the attempt waits for the host name, then for the reply to the login;
+    // then the close box while it waits for the reply.
     ServerScript silent;
     silent.login = ServerScript::Login::Silent;
     TestServer server(silent);
@@ -243,13 +266,18 @@ TEST_F(LoginTest, CancelEndsTheAttemptAtOnceAndTheDialogKeepsWhatWasTyped)
                [&](wxTimerEvent&)
                {
                    LoginProgressDialog* progress = m_app->GetProgressDialog();
-                   const bool waiting = pressed == 0
-                                            ? m_gate->asked.load()
-                                            : m_app->IsExchanging() && server.Connections();
-                   if (!progress || !progress->IsShown() || !waiting || pressed == 2)
+                   const bool waiting =
+                       pressed == 0 ? m_gate->asked.load()
+                                    : m_app->IsExchanging() && server.Connections() > pressed - 1;
+                   if (!progress || !progress->IsShown() || !waiting || pressed == 3)
                        return;
                    ++pressed;
                    sincePress.Start();
+                   if (pressed == 3)
+                   {
+                       progress->Close(); // what the close box asks
+                       return;
+                   }
                    wxButton* cancel = FindButton(progress, wxID_CANCEL);
                    EXPECT_TRUE(cancel->IsEnabled()); // a click of the operator's gets through
                    ClickButton(cancel);
@@ -262,11 +290,85 @@ TEST_F(LoginTest, CancelEndsTheAttemptAtOnceAndTheDialogKeepsWhatWasTyped)
                   ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "secret")
                       .Showing("stand-in.invalid", server.PortText(), "typed")
                       .Then(backAtOnce),
-                  ExpectConnectDialog::Cancel()
+                  ExpectConnectDialog::Ok("127.0.0.1", server.PortText(), "again")
                       .Showing("127.0.0.1", server.PortText(), "secret")
+                      .Then(backAtOnce),
+                  ExpectConnectDialog::Cancel()
+                      .Showing("127.0.0.1", server.PortText(), "again")
                       .Then(backAtOnce));
-    EXPECT_EQ(2, pressed);
+    EXPECT_EQ(3, pressed);
     EXPECT_FALSE(loggedIn);
     EXPECT_FALSE(m_app->GetSocket());
-    EXPECT_TRUE(WaitFor([&] { return server.Finished() == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return server.Finished() == 2; }));
+}
+
+TEST_F(LoginTest, HostNameIsLookedUpAndItsAddressConnectedTo)
+{
+    m_app->SetHostLookup(LookUpHostAddress);
+    TestServer server;
+    ASSERT_TRUE(ConnectTo("localhost", server.PortText(), "secret"));
+    EXPECT_EQ(std::vector<std::string>{"secret"}, server.Received());
+
+    // The address looked up is the one connected to: the server listens there only.
+    ClickDisconnect();
+    m_app->SetHostLookup([](const std::string&) { return std::string("127.0.0.2"); });
+    ServerScript elsewhere;
+    elsewhere.address = "127.0.0.2";
+    TestServer other(elsewhere);
+    ASSERT_TRUE(ConnectTo("stand-in.test", other.PortText(), "secret"));
+    EXPECT_EQ(std::vector<std::string>{"secret"}, other.Received());
+}
+
+TEST_F(LoginTest, FinishedFailureClosesByItsCloseButtonEscapeOrCloseBox)
+{
+    // The dialog is shown for real here, and closed as an operator closes it.
+    const struct
+    {
+        const char* name;
+        std::function<void(LoginProgressDialog&)> close;
+    } cells[] = {
+        {"Close button",
+         [](LoginProgressDialog& progress) { ClickButton(FindButton(&progress, wxID_CANCEL)); }},
+        {"Escape",
+         [](LoginProgressDialog& progress)
+         {
+             wxKeyEvent escape(wxEVT_CHAR_HOOK);
+             escape.m_keyCode = WXK_ESCAPE;
+             escape.SetEventObject(&progress);
+             progress.ProcessWindowEvent(escape);
+         }},
+        {"close box", [](LoginProgressDialog& progress) { progress.Close(); }},
+    };
+    std::printf("ways to close the finished dialog: %zu cells\n", std::size(cells));
+    for (const auto& cell : cells)
+    {
+        RealModalDialogs real;
+        bool acted = false;
+        wxStopWatch sinceAct;
+        wxTimer act;
+        act.Bind(wxEVT_TIMER,
+                 [&](wxTimerEvent&)
+                 {
+                     LoginProgressDialog* progress = m_app->GetProgressDialog();
+                     if (!progress || !progress->IsModal() ||
+                         progress->GetMessage() != "Connection failed.")
+                         return;
+                     if (!acted)
+                     {
+                         acted = true;
+                         sinceAct.Start();
+                         cell.close(*progress);
+                     }
+                     else if (sinceAct.Time() > 3000)
+                     {
+                         ADD_FAILURE() << cell.name << " did not close the dialog";
+                         progress->EndModal(wxID_CANCEL);
+                     }
+                 });
+        act.Start(20);
+        EXPECT_FALSE(m_app->ConnectToServer("127.0.0.1", RefusingPort(), "secret")) << cell.name;
+        act.Stop();
+        EXPECT_TRUE(acted) << cell.name;
+        EXPECT_TRUE(m_frame->IsEnabled()) << cell.name;
+    }
 }

@@ -1,4 +1,5 @@
 #include "resources/images.h"
+#include "signal/platform/accessible_name.h"
 #include "tests/signal_gui/console_fixture.h"
 
 #include <wx/sizer.h>
@@ -128,4 +129,29 @@ TEST_F(WindowTest, ConnectDialogEnterConfirmsAndEscapeCancels)
         EXPECT_TRUE(WaitFor([&] { return !dialog.IsShown(); }));
         EXPECT_EQ(key == WXK_RETURN ? wxID_OK : wxID_CANCEL, pressed);
     }
+}
+
+TEST_F(WindowTest, OutputAndCommandEntryHaveNamesForScreenReaders)
+{
+    EXPECT_EQ("Server output", GetAccessibleName(*Console()));
+    EXPECT_EQ("Command", GetAccessibleName(*m_frame->GetCommandEntry()));
+}
+
+TEST_F(WindowTest, ConnectDialogShownAgainIsNotMovedBackByTheProgram)
+{
+    // After a failed attempt the same dialog is shown again; the program puts it back at its first
+    // place only when it is first shown.
+    ServerConnectDialog dialog("Iron Canopy Dedicated Server Remote");
+    dialog.Show();
+    ASSERT_TRUE(WaitFor([&] { return dialog.IsShownOnScreen(); }));
+    WaitFor([&] { return dialog.GetSize().y > dialog.GetClientSize().y; }, 2000); // framed
+    Flush();
+    const wxPoint moved = dialog.GetPosition() + wxPoint(40, 30);
+    dialog.Move(moved);
+    ASSERT_TRUE(WaitFor([&] { return dialog.GetPosition() == moved; }));
+    dialog.Hide();
+    Flush();
+    const wxPoint before = dialog.GetPosition();
+    dialog.Show(); // no event of the window manager is handled before the check
+    EXPECT_EQ(before, dialog.GetPosition());
 }

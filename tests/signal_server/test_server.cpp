@@ -29,7 +29,7 @@ TestServer::TestServer(ServerScript script) : m_script(std::move(script))
 {
     wxSocketBase::Initialize(); // must happen on the main thread before any other thread's use
     wxIPV4address address;
-    address.Hostname("127.0.0.1");
+    address.Hostname(m_script.address);
     address.Service(0);
     m_listener = new wxSocketServer(address, wxSOCKET_BLOCK | wxSOCKET_REUSEADDR);
     wxIPV4address local;
@@ -98,7 +98,7 @@ void TestServer::Serve(wxSocketBase& client)
     };
 
     std::string login;
-    if (!readMessage(login))
+    if (m_script.login != ServerScript::Login::Script && !readMessage(login))
         return;
     switch (m_script.login)
     {
@@ -119,6 +119,11 @@ void TestServer::Serve(wxSocketBase& client)
         return;
     case ServerScript::Login::Close:
         return;
+    case ServerScript::Login::Raw:
+        WriteAll(client, m_script.loginReply.data(), m_script.loginReply.size());
+        break;
+    case ServerScript::Login::Script:
+        break;
     }
     if (m_script.closeAfterLogin)
         return;

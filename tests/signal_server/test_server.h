@@ -25,8 +25,11 @@ struct ServerScript
         Reply,         // always loginReply
         Silent,        // no reply; the connection stays open
         Trickle,       // a reply that never ends: a header promising much, then a byte at a time
-        Close          // the connection is closed instead of a reply
+        Close,         // the connection is closed instead of a reply
+        Raw,           // loginReply as it stands, framing and all
+        Script         // no login: the queued actions (Do) serve the connection from its start
     };
+    std::string address = "127.0.0.1"; // where the server listens
     Login login = Login::CheckPassword;
     std::string password = "secret";
     std::string loginReply;
@@ -51,6 +54,8 @@ public:
     wxString PortText() const { return wxString::Format("%u", m_port); }
 
     // Queued actions, run in order on the current (or next) logged-in connection.
+    using Action = std::function<bool(wxSocketBase&)>; // false: the connection is over
+    void Do(Action action) { Enqueue(std::move(action)); }
     void Send(const std::string& payload); // one framed message
     // count framed messages of size bytes each; message i starts with its number.
     void SendMessages(int count, std::size_t size);
@@ -84,7 +89,6 @@ public:
     static std::string Frame(const std::string& payload);
 
 private:
-    using Action = std::function<bool(wxSocketBase&)>; // false: the connection is over
     void Run();
     void Serve(wxSocketBase& client);
     void Enqueue(Action action);

@@ -29,6 +29,25 @@ inline bool WaitFor(const std::function<bool()>& condition, long timeoutMs = 500
     return true;
 }
 
+// While one lives, a modal dialog that no wxTEST_DIALOG expects is shown for real, for the test to
+// close it through its own buttons and keys, as an operator would (and to end it should they fail).
+class RealModalDialogs
+{
+public:
+    RealModalDialogs() { ++Count(); }
+    ~RealModalDialogs() { --Count(); }
+    RealModalDialogs(const RealModalDialogs&) = delete;
+    RealModalDialogs& operator=(const RealModalDialogs&) = delete;
+    static bool Allowed() { return Count() > 0; }
+
+private:
+    static int& Count()
+    {
+        static int count = 0;
+        return count;
+    }
+};
+
 // Lets every pending event run.
 inline void Flush()
 {
