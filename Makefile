@@ -89,6 +89,13 @@ HANGAR_EXE ?= $(WINDOWS_BUILD)/hangar/hangar.exe
 SIGNAL_EXE ?= $(WINDOWS_BUILD)/signal/signal.exe
 WINDOWS_PACKAGE ?= $(WINDOWS_BUILD)/package
 
+# Signed with a certificate when one is named, on the command line or in the environment
+# (scripts/sign-windows.sh): SIGN_PKCS12=<file.p12> with SIGN_PASSWORD_FILE=<file> (or
+# SIGN_PASSWORD), or SIGN_PKCS11_MODULE=<module.so> SIGN_PKCS11_KEY=<id> SIGN_PKCS11_CERT=<file or
+# id>; SIGN_TIMESTAMP_URL=<url> adds a time stamp. Unsigned otherwise.
+export SIGN_PKCS12 SIGN_PASSWORD_FILE SIGN_PASSWORD SIGN_PKCS11_MODULE SIGN_PKCS11_KEY \
+	SIGN_PKCS11_CERT SIGN_PKCS11_ENGINE SIGN_TIMESTAMP_URL
+
 package-windows: windows
 	sh scripts/package-windows.sh $(PROJECT_VERSION) $(HANGAR_EXE) $(SIGNAL_EXE) $(WINDOWS_PACKAGE)
 
