@@ -87,8 +87,8 @@ step "what the programs in the zip and in the installer declare"
 for program in hangar.exe signal.exe; do
     cmp "$work/setup/$program" "$work/zip/$program" || fail "the installer's $program is not the zip's"
 done
-sh "$here/check-windows-manifest.sh" "$work/zip/hangar.exe" "$work/zip/signal.exe" \
-    "$work/setup/hangar.exe" "$work/setup/signal.exe" || fail "a program lacks a declaration"
+(cd "$work" && sh "$here/check-windows-manifest.sh" zip/hangar.exe zip/signal.exe setup/hangar.exe \
+    setup/signal.exe) || fail "a program lacks a declaration"
 
 # verify_signature FILE: FILE carries a valid signature made with the certificate $signer.
 verify_signature() {
