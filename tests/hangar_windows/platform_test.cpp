@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include <wx/dir.h>
+#include <wx/fileconf.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/stopwatch.h>
