@@ -3,7 +3,6 @@
 
 #include "hangar/core/documents_folder.h"
 #include "hangar/core/launch_error.h"
-#include "hangar/core/list_file.h"
 #include "hangar/core/res_string.h"
 #include "hangar/core/safe_file.h"
 #include "hangar/platform/platform.h"
@@ -17,7 +16,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include <wx/dir.h>
-#include <wx/fileconf.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/stopwatch.h>
@@ -73,8 +71,9 @@ bool SameFolder(const wxString& a, const wxString& b)
     return wxFileName::DirName(a).SameAs(wxFileName::DirName(b));
 }
 
-// A folder named as a user's may be on Windows, in Latin, Greek and Japanese letters: only the
-// system's wide calls reach it.
+// The start folder is named as a user's folder may be on Windows, in Latin, Greek and Japanese
+// letters: only the system's wide calls reach it (the installer test runs the launcher with such a
+// Documents folder).
 const wxString kWorldName = L"Zo\u00eb \u03a9\u03bc\u03ad\u03b3\u03b1 \u691c\u8a3c";
 
 class WindowsPlatformTest : public ::testing::Test
@@ -115,26 +114,6 @@ TEST(WindowsDocumentsFolder, IsTheShellsFolderAndHoldsTheSettingsFolder)
     EXPECT_TRUE(wxDirExists(documents)) << documents;
     EXPECT_TRUE(wxFileName(documents).IsAbsolute()) << documents;
     EXPECT_EQ(documents + "/ZE Zavov/Iron Canopy(tm)/Config", GetSettingsFolder());
-}
-
-TEST_F(WindowsPlatformTest, ADocumentsFolderNamedInAnyScriptHoldsTheListsAndTheSettings)
-{
-    const wxString documents = m_root + "\\" + kWorldName + "\\Documents";
-    ASSERT_TRUE(wxFileName::Mkdir(documents, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    UserDocumentsRedirect redirect(documents);
-    ASSERT_TRUE(SameFolder(documents, GetDocumentsFolder())) << GetDocumentsFolder();
-
-    const ListFile maps = OpenListFile(GetSettingsFolder(), "TROVMaps.ini", "TROVGame.Maps",
-                                       {{"Kestrel", "Kestrel Ridge"}});
-    EXPECT_EQ("", maps.m_problem);
-    EXPECT_TRUE(wxFileExists(documents + "\\ZE Zavov\\Iron Canopy(tm)\\Config\\TROVMaps.ini"));
-    const std::string settings =
-        "[DedicatedServer.DedicatedServer]\r\nGameName=" + std::string(kWorldName.utf8_str()) +
-        "\r\n";
-    ASSERT_EQ(0, WriteFileAtomically(GetDefaultSettingsPath(), settings));
-    std::string bytes;
-    EXPECT_EQ(0, ReadWholeFile(GetDefaultSettingsPath(), &bytes));
-    EXPECT_EQ(settings, bytes);
 }
 
 TEST_F(WindowsPlatformTest, TheServerGetsTheFileNameAsOneArgumentAndRunsInTheStartFolder)
