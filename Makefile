@@ -6,7 +6,8 @@
 #               make windows-toolchain  prepares the Windows cross build and runs its smoke test
 #               make windows      cross-builds hangar.exe and signal.exe (and the tests)
 #               make test-windows  runs the tests of the Windows build under Wine
-#               make package-windows    builds the Windows installer and portable zip
+#               make package-windows    builds the Windows installer and portable zip (signed
+#                                       with SIGN_PKCS12=... SIGN_PASSWORD_FILE=..., see below)
 #               make test-package-windows  tests them under Wine
 
 BUILD      ?= build
@@ -89,17 +90,27 @@ HANGAR_EXE ?= $(WINDOWS_BUILD)/hangar/hangar.exe
 SIGNAL_EXE ?= $(WINDOWS_BUILD)/signal/signal.exe
 WINDOWS_PACKAGE ?= $(WINDOWS_BUILD)/package
 
+# Signed with a certificate when one is named, on the command line or in the environment
+# (scripts/sign-windows.sh): SIGN_PKCS12=<file.p12> with SIGN_PASSWORD_FILE=<file> (or
+# SIGN_PASSWORD), or SIGN_PKCS11_MODULE=<module.so> SIGN_PKCS11_KEY=<id> SIGN_PKCS11_CERT=<file or
+# id>; SIGN_TIMESTAMP_URL=<url> adds a time stamp. Unsigned otherwise. (Make passes variables
+# set on its command line on to the script's environment.)
+
 package-windows: windows
 	sh scripts/package-windows.sh $(PROJECT_VERSION) $(HANGAR_EXE) $(SIGNAL_EXE) $(WINDOWS_PACKAGE)
 
 # Makes the packages and installs, starts and uninstalls them under Wine
 # (tests/package/windows-installer-test.sh). signal shows two windows with its title, the main
 # window and the connect dialog; the check needs one. The installed launcher starts the test
-# build's stand-in server, and a test program presses its Launch! button.
+# build's stand-in server, and a test program presses its Launch! button. With
+# SIGN_VERIFY_CERT=<certificate.pem> (and a certificate to sign with, see package-windows), the
+# signatures are checked against that certificate.
+SIGN_VERIFY_CERT ?=
 test-package-windows: package-windows
 	sh tests/package/windows-installer-test.sh $(WINDOWS_PACKAGE) $(PROJECT_VERSION) \
 		"Iron Canopy™ Dedicated Server Launcher" "Iron Canopy Dedicated Server Remote" \
-		$(WINDOWS_BUILD)/tests/standin/TROVServer.exe $(WINDOWS_BUILD)/tests/window_probe.exe
+		$(WINDOWS_BUILD)/tests/standin/TROVServer.exe $(WINDOWS_BUILD)/tests/window_probe.exe \
+		"$(SIGN_VERIFY_CERT)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_TOOLCHAIN_BUILD) $(WINDOWS_BUILD)

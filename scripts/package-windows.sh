@@ -5,6 +5,10 @@
 #                                                        README.txt (resources/windows/README.txt)
 # The installer's icon is made from resources/icon*.png.
 #
+# With a certificate named in the environment (SIGN_PKCS12 or SIGN_PKCS11_MODULE and the others
+# scripts/sign-windows.sh reads), hangar.exe, signal.exe, the uninstaller and the installer are
+# signed; without one the packages are unsigned, which one line says.
+#
 # Usage: scripts/package-windows.sh VERSION HANGAR_EXE SIGNAL_EXE OUT_DIR
 #   VERSION  the CMake project's version (`make package-windows` reads it from CMakeLists.txt)
 set -eu
@@ -28,6 +32,24 @@ name=iron-canopy-server-tools-$version
 setup=$name-setup.exe
 zip=$name-windows-x64.zip
 
+# A certificate named wrongly stops here, before anything is built.
+sign=$repo/scripts/sign-windows.sh
+status=0
+sh "$sign" --check || status=$?
+case $status in
+0) signing=yes ;;
+3) signing=no ;;
+*) exit 1 ;;
+esac
+# makensis runs the signing in another folder: the files it names are passed on as full paths.
+for variable in SIGN_PKCS12 SIGN_PASSWORD_FILE SIGN_PKCS11_MODULE SIGN_PKCS11_CERT; do
+    eval "value=\${$variable:-}"
+    case $value in
+    "" | /*) ;;
+    *) [ ! -e "$value" ] || export "$variable=$PWD/$value" ;;
+    esac
+done
+
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/package-windows-XXXXXX")
@@ -44,10 +66,20 @@ mkdir "$work/zip"
 x86_64-w64-mingw32-strip -o "$work/zip/hangar.exe" "$hangar"
 x86_64-w64-mingw32-strip -o "$work/zip/signal.exe" "$signal"
 
+# The programs are signed before they are packed; makensis has the uninstaller it writes and the
+# installer signed as it finishes them (installer.nsi, SIGN).
+set --
+if [ "$signing" = yes ]; then
+    sh "$sign" "$work/zip/hangar.exe" "$work/zip/signal.exe"
+    set -- -DSIGN="$sign"
+else
+    echo "package-windows: no certificate given (SIGN_PKCS12 or SIGN_PKCS11_MODULE): the packages are unsigned"
+fi
+
 rm -f "$out/$setup" "$out/$zip"
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DVI_VERSION="$vi_version" \
     -DLAUNCHER_EXE="$work/zip/hangar.exe" -DCONSOLE_EXE="$work/zip/signal.exe" \
-    -DICON="$work/installer.ico" -DOUTFILE="$out/$setup" \
+    -DICON="$work/installer.ico" -DOUTFILE="$out/$setup" "$@" \
     "$repo/resources/windows/installer.nsi"
 
 # The zip holds the files side by side, with Windows line ends in the README.

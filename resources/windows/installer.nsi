@@ -1,7 +1,11 @@
 ; The Windows installer of the tool kit (NSIS 3, Modern UI 2): both programs into a folder the
 ; user chooses, a Start-menu shortcut for each, and an uninstaller registered with Windows.
 ; Silent with /S, both ways; /SERVERDIR=FOLDER names the server's folder of a silent install and
-; /D=FOLDER (last, unquoted) its installation folder.
+; /D=FOLDER (last, unquoted) its installation folder. /SERVERDIR= is read as cmd passes it
+; (/SERVERDIR=C:\Game Server), as PowerShell and deployment tools quote it ("/SERVERDIR=C:\Game
+; Server") and quoted after the sign (/SERVERDIR="C:\Game Server"). An option it cannot read
+; (unknown, or a folder that is not a full path) stops it before anything is changed, with exit
+; code 2 (and a message when it is not silent).
 ;
 ; It installs for all users, as administrator, into Program Files by default. The launcher starts
 ; TROVServer.exe from the folder it was started in, which is its shortcut's "Start in" folder, so
@@ -18,6 +22,8 @@
 ;   CONSOLE_EXE  the console program (signal.exe) to install
 ;   ICON         the installer's icon (.ico)
 ;   OUTFILE      the installer to write
+;   SIGN         optional: the signing script (scripts/sign-windows.sh), which signs the
+;                uninstaller and the installer as they are written
 
 !macro Required NAME
     !ifndef ${NAME}
@@ -41,6 +47,11 @@ ManifestDPIAware true
 ; A file that cannot be written stops the installation instead of being skipped (which a silent
 ; installation would do without a word), so no installation is left half old, half new.
 AllowSkipFiles off
+
+!ifdef SIGN
+    !uninstfinalize 'sh "${SIGN}" "%1"' = 0
+    !finalize 'sh "${SIGN}" "%1"' = 0
+!endif
 
 !define PRODUCT "Iron Canopy Dedicated Server Tools"
 !define PUBLISHER "ZE Zavov"
@@ -94,6 +105,9 @@ Var ServerDir
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE ServerPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; Started any other way than by its shortcut (double-clicked in the installation folder, say), the
+; launcher runs in a folder without the server and Launch! finds no TROVServer.exe.
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed.$\r$\n$\r$\nStart the launcher from its Start-menu shortcut, ${LAUNCHER_NAME}: the shortcut starts it in the server's folder, where Launch! finds TROVServer.exe. Started any other way, for example by double-clicking hangar.exe in the installation folder, the launcher looks for the server in that folder, and Launch! reports that the file was not found."
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -101,13 +115,117 @@ Var ServerDir
 
 !insertmacro MUI_LANGUAGE "English"
 
+; Stops with exit code 2 before anything is changed, because of the option in $R0; $R1 says why.
+Function StopForOption
+    MessageBox MB_OK|MB_ICONSTOP "Setup cannot read the option$\r$\n$R0$\r$\n$R1$\r$\n$\r$\nThe options are /S (silent), /SERVERDIR=FOLDER (the folder that holds TROVServer.exe) and, last, /D=FOLDER (the installation folder). Nothing has been changed." /SD IDOK
+    SetErrorLevel 2
+    Quit
+FunctionEnd
+
+; Reads one option, $R0, with its quotes taken out (no Windows path holds one).
+Function ReadOption
+    StrCpy $R2 $R0 11
+    ${If} $R0 S== "/S"
+    ${OrIf} $R0 S== "/NCRC"
+        Return
+    ${ElseIf} $R2 == "/SERVERDIR="
+        StrCpy $R2 $R0 "" 11
+        ; A full path: a drive's (C:\...) or a share's (\\server\...).
+        StrCpy $R3 $R2 2 1
+        StrCpy $R4 $R2 2
+        ${If} $R3 != ":\"
+        ${AndIf} $R4 != "\\"
+            StrCpy $R1 "The server's folder must be a full path, such as C:\Games\Iron Canopy Server."
+            Call StopForOption
+        ${EndIf}
+        ; Without a last backslash, unless it is a drive's own folder.
+        StrLen $R3 $R2
+        StrCpy $R4 $R2 1 -1
+        ${If} $R4 == "\"
+        ${AndIf} $R3 > 3
+            StrCpy $R2 $R2 -1
+        ${EndIf}
+        StrCpy $ServerDir $R2
+        StrCpy $R5 1
+    ${Else}
+        StrCpy $R1 "It is not an option of this setup program."
+        Call StopForOption
+    ${EndIf}
+FunctionEnd
+
+; Reads the command line's options. One starts with a / at the start of a word (or right after
+; its opening quote) and runs to the next: cmd passes /SERVERDIR=C:\Game Server unquoted, in two
+; words. /D= is the last (Setup itself reads the rest of the line). Sets $R5 to 1 when
+; /SERVERDIR= is among them.
+Function ReadOptions
+    ${GetParameters} $0
+    StrCpy $1 0 ; the index of the next character
+    StrCpy $2 1 ; 1 at the start of a word
+    StrCpy $3 0 ; 1 inside quotes
+    StrCpy $R0 "" ; the option so far
+    StrCpy $4 "" ; the blanks since its last word
+    StrCpy $R5 0
+    ${Do}
+        StrCpy $5 $0 1 $1
+        ${If} $5 == ""
+            ${Break}
+        ${EndIf}
+        IntOp $1 $1 + 1
+        ${If} $3 == 0
+            ${If} $5 == " "
+            ${OrIf} $5 == "$\t"
+                StrCpy $4 "$4$5"
+                StrCpy $2 1
+                ${Continue}
+            ${EndIf}
+        ${EndIf}
+        ${If} $2 == 1
+            StrCpy $2 0
+            StrCpy $6 $5
+            ${If} $5 == "$\""
+                StrCpy $6 $0 1 $1
+            ${EndIf}
+            ${If} $6 == "/"
+                ${If} $R0 != ""
+                    Call ReadOption
+                ${EndIf}
+                StrCpy $R0 ""
+                StrCpy $4 ""
+                ${If} $5 == "/"
+                    StrCpy $6 $0 2 $1
+                ${Else}
+                    IntOp $7 $1 + 1
+                    StrCpy $6 $0 2 $7
+                ${EndIf}
+                ${If} $6 S== "D="
+                    ${Break}
+                ${EndIf}
+            ${ElseIf} $R0 == ""
+                StrCpy $R0 $0 "" $1
+                StrCpy $R0 "$5$R0"
+                StrCpy $R1 "It is not an option of this setup program."
+                Call StopForOption
+            ${Else}
+                StrCpy $R0 "$R0$4"
+                StrCpy $4 ""
+            ${EndIf}
+        ${EndIf}
+        ${If} $5 == "$\""
+            IntOp $3 1 - $3
+        ${Else}
+            StrCpy $R0 "$R0$5"
+        ${EndIf}
+    ${Loop}
+    ${If} $R0 != ""
+        Call ReadOption
+    ${EndIf}
+FunctionEnd
+
 ; The server's folder: the one given as /SERVERDIR=, otherwise the one of the last installation.
 Function .onInit
     SetShellVarContext all
-    ${GetParameters} $0
-    ClearErrors
-    ${GetOptions} $0 "/SERVERDIR=" $ServerDir
-    ${If} ${Errors}
+    Call ReadOptions
+    ${If} $R5 == 0
         ReadRegStr $ServerDir HKLM "${UNINSTALL_KEY}" "ServerFolder"
     ${EndIf}
 FunctionEnd

@@ -71,6 +71,11 @@ bool SameFolder(const wxString& a, const wxString& b)
     return wxFileName::DirName(a).SameAs(wxFileName::DirName(b));
 }
 
+// The start folder is named as a user's folder may be on Windows, in Latin, Greek and Japanese
+// letters: only the system's wide calls reach it (the installer test runs the launcher with such a
+// Documents folder).
+const wxString kWorldName = L"Zo\u00eb \u03a9\u03bc\u03ad\u03b3\u03b1 \u691c\u8a3c";
+
 class WindowsPlatformTest : public ::testing::Test
 {
 protected:
@@ -78,7 +83,7 @@ protected:
     {
         m_root = MakeTempFolder("hangar-windows-");
         ASSERT_FALSE(m_root.empty());
-        m_folder = m_root + "\\start folder";
+        m_folder = m_root + "\\start folder " + kWorldName;
         ASSERT_TRUE(wxMkdir(m_folder));
     }
     void TearDown() override { RemoveTree(m_root); }

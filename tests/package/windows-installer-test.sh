@@ -1,13 +1,21 @@
 #!/bin/sh
 # Checks the Windows packages that scripts/package-windows.sh makes, as a user gets them, in one
 # fresh Wine prefix (tests/support/with-wine-prefix.sh; made here when none is set):
-# - the portable zip holds both programs and the README;
+# - the portable zip holds both programs and the README; the programs in the zip and in the
+#   installer declare the common controls 6, per-monitor DPI awareness and asInvoker
+#   (check-windows-manifest.sh); with SIGNER_CERT both programs, the installer and the
+#   uninstaller it writes carry valid signatures made with that certificate;
+# - the user's Documents folder has a name in Latin, Greek and Japanese letters, where the
+#   launcher makes its list files, and Launch! saves the settings;
 # - a silent install into the server's folder (a folder with blanks that already holds the
 #   server) puts the programs, the uninstaller, the Start-menu shortcuts and the Uninstall key in
 #   place; each shortcut starts its installed program in that folder, whose window appears;
 # - a silent install into Program Files naming the server's folder (/SERVERDIR=) removes the copy
 #   in the server's folder, leaving the server; the launcher started from its shortcut starts
 #   that server on Launch!, with the settings file's name as its one argument, in its folder;
+#   /SERVERDIR= is read as cmd passes it, whole-token quoted as PowerShell passes it, and quoted
+#   after the sign; an option the installer cannot read stops it with exit code 2, changing
+#   nothing;
 # - with no server there, Launch! starts none (not even one beside hangar.exe) and says the file
 #   was not found;
 # - an upgrade in place is refused while the launcher runs, and keeps the server's folder;
@@ -15,6 +23,7 @@
 #   server and the user's settings in Documents.
 #
 # Usage: windows-installer-test.sh PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE STANDIN PROBE
+#                                  [SIGNER_CERT]
 #   PACKAGE_DIR     the folder with iron-canopy-server-tools-VERSION-setup.exe and -windows-x64.zip
 #   VERSION         the project version the packages must carry
 #   LAUNCHER_TITLE  the window title hangar.exe shows, CONSOLE_TITLE the one signal.exe shows
@@ -22,12 +31,14 @@
 #                   (tests/hangar_windows/server_standin.cpp)
 #   PROBE           the program that presses buttons and reads message boxes
 #                   (tests/hangar_windows/window_probe.cpp)
+#   SIGNER_CERT     the certificate (PEM) the packages were signed with; when empty or left out,
+#                   the packages are taken as unsigned and signatures are not checked
 set -eu
 if [ -z "${WINEPREFIX:-}" ]; then
     exec sh "$(dirname "$0")/../support/with-wine-prefix.sh" sh "$0" "$@"
 fi
-[ $# -eq 6 ] || {
-    echo "usage: $0 PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE STANDIN PROBE" >&2
+[ $# -eq 6 ] || [ $# -eq 7 ] || {
+    echo "usage: $0 PACKAGE_DIR VERSION LAUNCHER_TITLE CONSOLE_TITLE STANDIN PROBE [SIGNER_CERT]" >&2
     exit 2
 }
 packages=$(cd "$1" && pwd)
@@ -36,6 +47,7 @@ launcher_title=$3
 console_title=$4
 standin=$5
 probe=$6
+signer=${7:-}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/x11-windows.sh"
 use_work_folder windows-installer-test
@@ -47,7 +59,10 @@ drive_c=$WINEPREFIX/drive_c
 menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
 launcher_link='Iron Canopy Dedicated Server Launcher.lnk'
 console_link='Iron Canopy Dedicated Server Remote.lnk'
-settings="$drive_c/users/$(id -un)/Documents/ZE Zavov/Iron Canopy(tm)/Config/TROVDedicatedServer.ini"
+# The user's Documents folder, named as a user's may be on Windows.
+documents='C:\users\Zoë Ωμέγα 検証\Documents'
+config="$drive_c/users/Zoë Ωμέγα 検証/Documents/ZE Zavov/Iron Canopy(tm)/Config"
+settings="$config/TROVDedicatedServer.ini"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -62,14 +77,41 @@ contents=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
 [ "$contents" = "README.txt hangar.exe signal.exe " ] || fail "the zip holds: $contents"
 unzip -q "$zip" -d "$work/zip"
 for text in "Dedicated Server Tools $version" "Documents\\ZE Zavov\\Iron Canopy(tm)\\Config" \
-    "Start the launcher from the server's folder"; do
+    "Start the launcher from the server's folder" "The specified file was not found."; do
     grep -qF "$text" "$work/zip/README.txt" || fail "README.txt does not say '$text'"
 done
 
-# run_setup [OPTIONS]: runs the installer silently with OPTIONS (/SERVERDIR=, /D=). cmd passes
-# them on as they stand (NSIS wants /D= last and unquoted) and waits for the installer.
+step "what the programs in the zip and in the installer declare"
+7z x -o"$work/setup" "$packages/$setup" hangar.exe signal.exe >"$work/7z.log" ||
+    { cat "$work/7z.log" >&2; fail "7z cannot unpack hangar.exe and signal.exe from $setup"; }
+for program in hangar.exe signal.exe; do
+    cmp "$work/setup/$program" "$work/zip/$program" || fail "the installer's $program is not the zip's"
+done
+(cd "$work" && sh "$here/check-windows-manifest.sh" zip/hangar.exe zip/signal.exe setup/hangar.exe \
+    setup/signal.exe) || fail "a program lacks a declaration"
+
+# verify_signature FILE: FILE carries a valid signature made with the certificate $signer.
+verify_signature() {
+    osslsigncode verify -CAfile "$signer" -in "$1" >"$work/verify.log" 2>&1 ||
+        { cat "$work/verify.log" >&2; fail "$1 carries no valid signature by $signer"; }
+    echo "signed: $(basename "$1")"
+}
+if [ -n "$signer" ]; then
+    step "signatures"
+    for file in "$work/zip/hangar.exe" "$work/zip/signal.exe" "$packages/$setup"; do
+        verify_signature "$file"
+    done
+else
+    echo "no SIGNER_CERT: the packages are taken as unsigned"
+fi
+
+# run_setup [OPTIONS]: runs the installer silently with OPTIONS (/SERVERDIR=, /D=), given to it
+# as they stand (NSIS wants /D= last and unquoted), and waits for it. A batch file passes them on
+# as cmd does on Windows (Wine's cmd /c and wine itself quote them again).
+setup_path=$(winepath -w "$packages/$setup")
 run_setup() {
-    (cd "$packages" && timeout 120 wine cmd /c "$setup /S${1:+ $1}")
+    printf '@"%s" /S%s\r\n@exit /b %%errorlevel%%\r\n' "$setup_path" "${1:+ $1}" >"$work/setup.bat"
+    (cd "$work" && timeout 120 wine cmd /c setup.bat)
 }
 install() { run_setup "${1:-}" || fail "the installer failed (exit status $?)"; }
 
@@ -170,14 +212,17 @@ only_server_left() {
 }
 
 step "silent install into the server's folder"
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
+    /v Personal /t REG_SZ /d "$documents" /f >/dev/null || fail "cannot move the Documents folder"
 server='C:\Games\Iron Canopy Server'
 server_dir=$(unix_path "$server")
-mkdir -p "$server_dir" "$(dirname "$settings")"
+mkdir -p "$server_dir" "$config"
 cp "$standin" "$server_dir/TROVServer.exe"
 printf '[DedicatedServer.DedicatedServer]\nUsername=operator\nPassword=hunter2\nRotationList=Kestrel\n' \
     >"$settings"
 install "/D=$server"
 check_installed "$server" "$server"
+[ -z "$signer" ] || verify_signature "$server_dir/Uninstall.exe"
 
 step "the installed programs start from the Start menu"
 start_from_menu "$launcher_link" hangar.exe "$launcher_title" "$server"
@@ -185,11 +230,24 @@ end_program hangar.exe
 start_from_menu "$console_link" signal.exe "$console_title" "$server"
 end_program signal.exe
 
-step "silent install into another folder, naming the server's, takes the place of the last one"
 # The folder offered by default.
 default='C:\Program Files\ZE Zavov\Iron Canopy Server Tools'
-install "/SERVERDIR=$server /D=$default"
-check_installed "$default" "$server"
+step "options the installer cannot read stop it, changing nothing"
+for options in '/SERVERDIR=Games\Iron Canopy Server' "/SERVERFOLDER=$server" "/SERVERDIR= /D=$default"; do
+    status=0
+    run_setup "$options" || status=$?
+    [ "$status" -eq 2 ] || fail "the installer given $options ended with $status, not 2"
+    check_installed "$server" "$server"
+done
+
+step "silent install into another folder, naming the server's, takes the place of the last one"
+# Each form names another folder, so one that is not read shows; the last names the server's.
+for options in "/SERVERDIR=C:\Game Server /D=$default" "/SERVERDIR=\"C:\Other Server\\\" /D=$default" \
+    "\"/SERVERDIR=$server\" /D=$default"; do
+    install "$options"
+    named=$(printf '%s\n' "$options" | sed 's/^"*\/SERVERDIR="*//; s/"* \/D=.*//; s/\\$//')
+    check_installed "$default" "$named"
+done
 only_server_left "after the installation moved"
 
 step "Launch! from the Start menu starts the server in its folder"
@@ -202,6 +260,13 @@ done
 printf 'folder=%s\narg=TROVDedicatedServer.ini\n' "$server" | diff -u - "$(unix_path "$record")" ||
     fail "the server was not started as expected"
 end_program hangar.exe
+# The launcher made its lists beside the settings, which Launch! saved whole, in that folder only.
+for file in TROVGameTypes.ini TROVMaps.ini; do
+    grep -q '^\[TROVGame' "$config/$file" || fail "no list file $file in $documents"
+done
+grep -q '^MaxPlayersCap=12' "$settings" || fail "Launch! did not save the settings in $documents"
+grep -q '^Password=hunter2' "$settings" || fail "the saved settings lost the password"
+[ ! -e "$drive_c/users/$(id -un)/Documents/ZE Zavov" ] || fail "the launcher wrote into another folder"
 
 step "with no server in its folder, Launch! starts none, not even one beside hangar.exe"
 mv "$server_dir/TROVServer.exe" "$(unix_path "$default")/TROVServer.exe"

@@ -1,5 +1,6 @@
 #include "tests/support/temp_home.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -30,17 +31,27 @@ void RemoveTree(const wxString& path)
         wxFileName::Rmdir(path, wxPATH_RMDIR_RECURSIVE);
 }
 
+namespace
+{
+// The path as the file streams take it: on Windows through the system's wide calls, so that a
+// folder named in any script is reached.
+std::filesystem::path StreamPath(const wxString& path)
+{
+    return std::filesystem::u8path(path.utf8_string());
+}
+} // namespace
+
 bool WriteFileBytes(const wxString& path, const std::string& bytes)
 {
     wxFileName::Mkdir(wxFileName(path).GetPath(), 0700, wxPATH_MKDIR_FULL);
-    std::ofstream out(path.utf8_string(), std::ios::binary | std::ios::trunc);
+    std::ofstream out(StreamPath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
 
 std::string ReadFileBytes(const wxString& path)
 {
-    std::ifstream in(path.utf8_string(), std::ios::binary);
+    std::ifstream in(StreamPath(path), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

@@ -17,6 +17,9 @@ if [ -z "${DISPLAY:-}" ]; then
     exec sh "$(dirname "$0")/run-gui-test.sh" sh "$0" "$@"
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
+# Wine names a file on Linux in the locale's character set: in a C locale (CI may have no other)
+# it cannot create a folder named "Zoë", which on Windows every user can.
+export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/wine-prefix-XXXXXX") || exit 1
