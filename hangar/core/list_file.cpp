@@ -88,6 +88,8 @@ wxString ReadListFile(const wxString& folder, const wxString& path, std::string*
     if (error == EACCES && !wxFileName::Exists(path))
         return FolderProblem(folder,
                              "its files cannot be reached (" + ReadFailureReason(error) + ")");
+    if (error == ENOENT && IsDanglingLink(path))
+        return FileProblem(path, kDanglingLink); // there, but nothing of it can be read
     *missing = error == ENOENT;
     return error == 0 || *missing ? wxString() : FileProblem(path, error);
 }
