@@ -125,9 +125,9 @@ void OnText(wxTextCtrl* control, wxCommandEvent& event)
     TextLimit* limit = LimitOf(control);
     if (limit->m_whole)
         return;
-    if (!control->IsMultiLine())
+    if (!control->IsMultiLine() || control->GetValue().length() <= limit->m_maxLength)
     {
-        CutBack(control);
+        CutBack(control); // nothing to cut in a multi-line field: its text stays as it is
         return;
     }
     if (limit->m_cutPending)
