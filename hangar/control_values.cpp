@@ -1,8 +1,10 @@
 #include "hangar/control_values.h"
 
 #include "hangar/core/value_codec.h"
+#include "hangar/pages/range_validator.h"
 #include "hangar/pages/text_limit.h"
 
+#include <climits>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/confbase.h>
@@ -67,8 +69,12 @@ void LoadValue(const wxString& key, wxWindow* control, const wxConfigBase& confi
     wxString stored;
     if (wxTextCtrl* text = dynamic_cast<wxTextCtrl*>(control))
     {
-        if (config.Read(key, &stored))
-            SetFieldText(text, key == kRounds ? RoundsForField(stored) : stored);
+        if (!config.Read(key, &stored))
+            return;
+        const RangeValidator* range = dynamic_cast<const RangeValidator*>(text->GetValidator());
+        if (key == kRounds)
+            stored = RoundsForField(stored, range ? range->GetMaxValue() : INT_MAX);
+        SetFieldText(text, stored);
     }
     else if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(control))
     {

@@ -12,9 +12,9 @@ class wxWindow;
 wxString SavedValue(const wxString& key, wxWindow* control);
 
 // Puts the value stored under key (in the configuration's current group) into the control, by
-// its kind. A missing key and a check-box text other than exactly "True" or "False" leave the
+// its kind. A missing key and a check-box text that gives no state (CheckBoxState) leave the
 // control as it is; a choice text no item equals is appended as a new last item and selected, so
 // that the next save writes it back (an empty one leaves the choice as it is); a list box gets the
 // stored pieces appended (none when the key is missing); "Rounds" goes back into its field by the
-// rounds rule.
+// rounds rule, at most the largest value the field's range allows.
 void LoadValue(const wxString& key, wxWindow* control, const wxConfigBase& config);

@@ -4,6 +4,9 @@
 #include "common/window_position.h"
 #include "hangar/hangar_frame.h"
 
+#include <wx/menu.h>
+#include <wx/platinfo.h>
+
 namespace
 {
 // The window's designed size (DIPs); it grows to what its pages need where the system's controls
@@ -21,6 +24,21 @@ HangarFrame* ShowMainWindow()
     KeepPositionWhenShown(frame);
     KeepFittingWhenFramed(frame, kDesignedSize);
     LayOutAgainOnScaleChange(frame, kDesignedSize);
+    // On GTK the first window of a process is laid out once at a placeholder size of two pixels
+    // while the toolkit waits for the window manager's frame, too narrow for the menu bar (a GTK
+    // critical at every start): there the menu bar joins the window once it is shown.
+    if (wxPlatformInfo::Get().GetPortId() == wxPORT_GTK)
+    {
+        wxMenuBar* menuBar = frame->GetMenuBar();
+        frame->SetMenuBar(nullptr);
+        frame->Bind(wxEVT_SHOW,
+                    [frame, menuBar](wxShowEvent& event)
+                    {
+                        event.Skip();
+                        if (event.IsShown() && !frame->GetMenuBar())
+                            frame->SetMenuBar(menuBar);
+                    });
+    }
     frame->Show(true);
     return frame;
 }

@@ -62,6 +62,8 @@ HangarFrame::HangarFrame()
     CreateMiscTab();
     CreateMapRotationTab();
     AddFixedEntries();
+    for (const auto& [key, control] : m_section.m_controls)
+        m_loaded.Watch(control);
 
     mainSizer->AddSpacer(FromDIP(10));
     wxPanel* buttonRow = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -145,8 +147,16 @@ void HangarFrame::OnExit(wxCommandEvent& /*event*/)
 void HangarFrame::OnResetToDefaults(wxCommandEvent& /*event*/)
 {
     wxWindow* page = m_notebook->GetCurrentPage();
-    if (Defaultable* defaultable = dynamic_cast<Defaultable*>(page))
-        defaultable->SetDefaults();
+    Defaultable* defaultable = dynamic_cast<Defaultable*>(page);
+    if (!defaultable)
+        return;
+    defaultable->SetDefaults();
+    // The page's values are the operator's now, whatever the file held.
+    for (const auto& [key, control] : m_section.m_controls)
+    {
+        if (page->IsDescendant(control))
+            m_loaded.MarkEdited(control);
+    }
 }
 
 void HangarFrame::OnPaint(wxPaintEvent& /*event*/)

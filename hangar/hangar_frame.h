@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hangar/core/settings_file.h"
+#include "hangar/loaded_values.h"
 #include "hangar/settings_section.h"
 
 #include <utility>
@@ -35,6 +36,7 @@ public:
     void LoadSettings();
 
     bool IsModified() const { return m_modified; }
+    const LoadedValues& GetLoadedValues() const { return m_loaded; }
     const wxString& GetFileName() const { return m_fileName; }
     const wxString& GetFilePath() const { return m_filePath; }
     const wxString& GetStartDir() const { return m_startDir; }
@@ -72,7 +74,7 @@ private:
     bool ValidateNumberFields();
     void ReadSettingsConfig();
     // Loads what was read from m_filePath. Returns the message that names a file that could not
-    // be read (its defaults are shown), or empty text.
+    // be read (its defaults are shown) or the keys it holds more than once, or empty text.
     wxString LoadSettings(SettingsRead read);
     void InstallConfig();
     void SetDefaultsOnEveryPage();
@@ -104,6 +106,8 @@ private:
     // What the current settings file held when it was last read or written: a save asks before
     // replacing a file that something else has changed since.
     DiskContent m_onDisk;
+    // The texts the controls were loaded from, written back while the operator leaves them alone.
+    LoadedValues m_loaded;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -2,6 +2,7 @@
 
 #include "hangar/control_values.h"
 #include "hangar/core/documents_folder.h"
+#include "hangar/core/duplicate_keys.h"
 #include "hangar/core/punkbuster.h"
 #include "hangar/core/res_string.h"
 #include "hangar/core/safe_file.h"
@@ -102,7 +103,7 @@ bool HangarFrame::SaveSettings()
         for (const auto& [key, control] : section->m_controls)
         {
             const bool blank = cached && (key == "Username" || key == "Password");
-            m_config->Write(key, blank ? wxString() : SavedValue(key, control));
+            m_config->Write(key, blank ? wxString() : m_loaded.SaveText(key, control));
         }
     }
     for (const auto& [key, value] : m_fixedEntries)
@@ -174,6 +175,7 @@ wxString HangarFrame::LoadSettings(SettingsRead read)
     m_readError = read.m_readError;
     m_readReason = read.m_readReason;
     m_onDisk = read.m_onDisk;
+    m_loaded.Clear();
     SetDefaultsOnEveryPage();
     // A file's cached login comes from that file alone: one without the key has none, rather
     // than the login of the file loaded before it.
@@ -183,7 +185,12 @@ wxString HangarFrame::LoadSettings(SettingsRead read)
     {
         m_config->SetPath(GroupPath(*section));
         for (const auto& [key, control] : section->m_controls)
+        {
             LoadValue(key, control, *m_config);
+            wxString stored;
+            if (m_config->Read(key, &stored))
+                m_loaded.Loaded(key, control, stored);
+        }
     }
 
     m_basicTab->ApplyLoadRules();
@@ -195,7 +202,9 @@ wxString HangarFrame::LoadSettings(SettingsRead read)
     SetStatusText(m_fileName, 1);
     m_modified = false;
     // The defaults are shown, and no save replaces the file.
-    return m_readError != 0 ? ReadErrorText(m_filePath, m_readError, m_readReason) : wxString();
+    if (m_readError != 0)
+        return ReadErrorText(m_filePath, m_readError, m_readReason);
+    return DuplicateKeysText(m_filePath, read.m_duplicateKeys);
 }
 
 void HangarFrame::OnNew(wxCommandEvent& /*event*/)
@@ -203,7 +212,11 @@ void HangarFrame::OnNew(wxCommandEvent& /*event*/)
     if (!OfferToSaveChanges())
         return;
     m_filePath.clear();
+    m_loaded.Clear();
     SetDefaultsOnEveryPage();
+    // No cached login comes with a new document, as none comes with a file that has none.
+    m_basicTab->m_encryptedLogin->ChangeValue(wxEmptyString);
+    m_basicTab->ApplyLoadRules();
     m_modified = false;
     SetStatusText("Untitled", 1);
 }
@@ -228,7 +241,9 @@ void HangarFrame::OnOpen(wxCommandEvent& /*event*/)
     }
     m_fileName = chosen.GetFullName();
     m_filePath = chosen.GetFullPath();
-    LoadSettings(std::move(read));
+    const wxString duplicates = LoadSettings(std::move(read));
+    if (!duplicates.empty())
+        ShowError(duplicates);
 }
 
 void HangarFrame::OnSave(wxCommandEvent& /*event*/)

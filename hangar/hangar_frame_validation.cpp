@@ -59,7 +59,8 @@ bool HangarFrame::ValidateSettings()
 // it is edited. Each enabled field is judged here by its validator, page by page; the first one
 // out of range is shown on its page with the validator's message, gets the focus, and the save
 // or launch stops. A disabled field (Show Killer Time while its box is clear) is not the user's
-// to correct and is written as it stands.
+// to correct and is written as it stands; a field the operator left as it was loaded is written
+// as the file stored it.
 bool HangarFrame::ValidateNumberFields()
 {
     for (size_t page = 0; page < m_notebook->GetPageCount(); ++page)
@@ -69,7 +70,8 @@ bool HangarFrame::ValidateNumberFields()
         for (wxTextCtrl* field : fields)
         {
             RangeValidator* validator = static_cast<RangeValidator*>(field->GetValidator());
-            if (!field->IsEnabled() || validator->IsAcceptable())
+            if (!field->IsEnabled() || validator->IsAcceptable() ||
+                m_loaded.Untouched(field).has_value())
                 continue;
             m_notebook->SetSelection(page);
             validator->Validate(this);

@@ -107,6 +107,8 @@ wxString ReadListFile(const wxString& folder, const wxString& path, std::string*
     const int error = ReadWholeFile(path, bytes, &reason);
     if (error == kFolderNotSearchable)
         return FolderProblem(folder, "its files cannot be reached (" + reason + ")", EACCES);
+    if (error == ENOENT && IsDanglingLink(path))
+        return FileProblem(path, kDanglingLink, wxString()); // there, but nothing of it can be read
     *missing = error == ENOENT;
     return error == 0 || *missing ? wxString() : FileProblem(path, error, reason);
 }

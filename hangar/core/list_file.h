@@ -24,10 +24,11 @@ struct ListFile
 // When the file does not exist, writes `defaults` in order into `group` and creates the file with
 // them (readable by its owner only); an existing file is read with the settings file's decoding and
 // never rewritten, and nothing is written when the configuration is destroyed.
-// When the folder cannot be created or searched, or the file is there but cannot be read, the list
-// holds `defaults` in memory only, nothing is written, and m_problem says what went wrong. A file
-// that is missing from a usable folder but cannot be written is no problem (its defaults are
-// offered, and the next start tries again), unless the system denies it: m_problem then says so.
+// When the folder cannot be created or searched, or the file is there but cannot be read (a link
+// to a missing file among them), the list holds `defaults` in memory only, nothing is written, and
+// m_problem says what went wrong. A file that is missing from a usable folder but cannot be
+// written is no problem (its defaults are offered, and the next start tries again), unless the
+// system denies it: m_problem then says so.
 ListFile OpenListFile(const wxString& folder, const wxString& fileName, const wxString& group,
                       const ListEntries& defaults);
 

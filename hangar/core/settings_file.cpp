@@ -1,10 +1,13 @@
 #include "hangar/core/settings_file.h"
 
+#include "hangar/core/duplicate_keys.h"
 #include "hangar/core/safe_file.h"
+#include "hangar/core/text_decoding.h"
 
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <utility>
 #include <wx/debug.h>
 #include <wx/fileconf.h>
 #include <wx/log.h>
@@ -20,17 +23,6 @@ void GlobalConfigDeleter::operator()(wxFileConfig* config) const
 
 namespace
 {
-bool StartsWith(const std::string& bytes, const char* prefix, size_t length)
-{
-    return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
-}
-
-// One character per byte: every byte survives, whatever the file holds.
-wxString OneCharPerByte(const std::string& bytes)
-{
-    return wxString(bytes.data(), wxConvISO8859_1, bytes.size());
-}
-
 wxString WithoutNul(const wxString& text)
 {
     if (text.find(wxUniChar(0)) == wxString::npos)
@@ -44,32 +36,11 @@ wxString WithoutNul(const wxString& text)
     }
     return kept;
 }
-
-wxString Decode(const std::string& bytes)
-{
-    if (bytes.empty())
-        return wxString();
-    if (StartsWith(bytes, "\xFF\xFE", 2) || StartsWith(bytes, "\xFE\xFF", 2))
-    {
-        wxMBConvUTF16LE little;
-        wxMBConvUTF16BE big;
-        const wxMBConv& conv = bytes[0] == '\xFF' ? static_cast<const wxMBConv&>(little) : big;
-        const wxString text(bytes.data() + 2, conv, bytes.size() - 2);
-        if (!text.empty() || bytes.size() == 2)
-            return text;
-        return OneCharPerByte(bytes);
-    }
-    const size_t skip = StartsWith(bytes, "\xEF\xBB\xBF", 3) ? 3 : 0;
-    const wxString text = wxString::FromUTF8(bytes.data() + skip, bytes.size() - skip);
-    if (!text.empty() || bytes.size() == skip)
-        return text;
-    return OneCharPerByte(bytes.substr(skip)); // the mark is no text, whatever follows it
-}
 } // namespace
 
 wxString DecodeSettingsText(const std::string& bytes)
 {
-    return WithoutNul(Decode(bytes));
+    return WithoutNul(DecodeText(bytes));
 }
 
 namespace
@@ -183,6 +154,8 @@ DiskCheck CheckOnDisk(const wxString& path, const DiskContent& known)
     return check;
 }
 
+const wxString kSettingsGroup = "DedicatedServer.DedicatedServer";
+
 SettingsRead ReadSettingsFile(const wxString& path)
 {
     SettingsRead read;
@@ -204,7 +177,11 @@ SettingsRead ReadSettingsFile(const wxString& path)
     }
     if (read.m_exists && read.m_readError == 0)
         read.m_onDisk = ContentOf(bytes);
-    read.m_config = ConfigFromText(read.m_readError ? wxString() : DecodeSettingsText(bytes));
+    SingleCopies single;
+    if (read.m_readError == 0)
+        single = DropLaterCopies(DecodeSettingsText(bytes), kSettingsGroup);
+    read.m_duplicateKeys = std::move(single.m_keys);
+    read.m_config = ConfigFromText(single.m_text);
     return read;
 }
 

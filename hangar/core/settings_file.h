@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 #include <wx/string.h>
 
 class wxConfigBase;
@@ -22,10 +23,9 @@ struct GlobalConfigDeleter
 // the toolkit never flushes it on its own.
 using SettingsConfig = std::unique_ptr<wxFileConfig, GlobalConfigDeleter>;
 
-// The text of a settings file from its bytes, losing nothing: UTF-8 (a leading byte-order mark
-// dropped), UTF-16 when the file starts with its byte-order mark, and otherwise one character
-// per byte (as Latin-1), so a file that is not valid UTF-8 keeps every line and is written back
-// as UTF-8. NUL characters are dropped: the toolkit's reader would end the text at the first.
+// The text of a settings file from its bytes, losing nothing (DecodeText: UTF-8 with stray bytes
+// read as Latin-1, UTF-16 with or without its byte-order mark), written back as UTF-8. NUL
+// characters are dropped: the toolkit's reader would end the text at the first.
 wxString DecodeSettingsText(const std::string& bytes);
 
 // A configuration holding text in the toolkit's ini syntax, with its ordinary escaping. Lines it
@@ -79,9 +79,16 @@ struct SettingsRead
     bool m_exists = true;
     // What was read (nothing present when the file was missing or unreadable).
     DiskContent m_onDisk;
+    // The keys of kSettingsGroup the file holds more than once; the configuration holds only the
+    // first copy of each (DropLaterCopies).
+    std::vector<wxString> m_duplicateKeys;
 };
 
-// Reads the settings file at path (no message on failure).
+// The group of the settings file that holds the launcher's settings.
+extern const wxString kSettingsGroup;
+
+// Reads the settings file at path (no message on failure). Of a key kSettingsGroup holds more than
+// once, only the first copy is kept.
 SettingsRead ReadSettingsFile(const wxString& path);
 
 // The whole file as the configuration writes it, in UTF-8.

@@ -12,9 +12,9 @@ wxString CheckBoxText(bool checked)
 
 std::optional<bool> CheckBoxState(const wxString& stored)
 {
-    if (stored == "True")
+    if (stored.CmpNoCase("True") == 0 || stored == "1")
         return true;
-    if (stored == "False")
+    if (stored.CmpNoCase("False") == 0 || stored == "0")
         return false;
     return std::nullopt;
 }
@@ -81,7 +81,7 @@ wxString RoundsForFile(const wxString& fieldText)
     return wxString::Format("%d", LeadingInteger(fieldText) / 2 + 1);
 }
 
-wxString RoundsForField(const wxString& stored)
+wxString RoundsForField(const wxString& stored, int fieldTop)
 {
     if (stored.empty() || stored.length() > 9)
         return stored; // not a whole number whose double fits comfortably
@@ -94,5 +94,5 @@ wxString RoundsForField(const wxString& stored)
     }
     if (value < 1)
         return stored;
-    return wxString::Format("%lld", 2 * value - 1);
+    return wxString::Format("%lld", std::min<long long>(2 * value - 1, fieldTop));
 }

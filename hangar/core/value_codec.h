@@ -8,8 +8,8 @@
 
 // A check box: "True" when checked, "False" when not.
 wxString CheckBoxText(bool checked);
-// The state a stored text gives a check box: exactly "True" or "False" (case-sensitive). Anything
-// else gives no state, and the box keeps the one it has.
+// The state a stored text gives a check box: "True" or "1" checks it, "False" or "0" clears it,
+// in any case. Anything else gives no state, and the box keeps the one it has.
 std::optional<bool> CheckBoxState(const wxString& stored);
 
 // A choice: the index of the LAST item equal to the stored text (selecting every equal item in
@@ -36,6 +36,7 @@ int LeadingInteger(const wxString& text);
 
 // Rounds. The file holds n / 2 + 1 (integer division toward zero) for the field's number n, in
 // plain decimal. Reading back, a stored positive whole number r goes into the field as 2r - 1, so
-// a save, load, save cycle writes the same value; any other stored text goes in as it stands.
+// a save, load, save cycle writes the same value, but never above fieldTop, the most the field
+// takes; any other stored text goes in as it stands.
 wxString RoundsForFile(const wxString& fieldText);
-wxString RoundsForField(const wxString& stored);
+wxString RoundsForField(const wxString& stored, int fieldTop);

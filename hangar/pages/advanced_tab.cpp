@@ -68,6 +68,7 @@ AdvancedTab::AdvancedTab(wxWindow* parent, const wxString& serverFolder)
     SetSizer(new wxBoxSizer(wxHORIZONTAL));
     CreateLeftColumn();
     CreateRightColumn();
+    FitPageColumns(this);
     SetDefaults();
 }
 

@@ -82,6 +82,7 @@ BasicTab::BasicTab(wxWindow* parent)
     CreateLoginGroup(right);
     CreateRoundsGroup(right);
     CreateMaxPlayersGroup(right);
+    FitPageColumns(this);
 
     SetDefaults();
 }

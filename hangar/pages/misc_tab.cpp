@@ -71,6 +71,7 @@ MiscTab::MiscTab(wxWindow* parent)
     SetSizer(new wxBoxSizer(wxHORIZONTAL));
     CreateLeftColumn();
     CreateRightColumn();
+    FitPageColumns(this);
     SetDefaults();
 }
 

@@ -58,6 +58,12 @@ wxPanel* AddPageColumn(wxWindow* page, const wxSizerFlags& flags)
     return column;
 }
 
+void FitPageColumns(wxWindow* page)
+{
+    for (wxWindow* column : page->GetChildren())
+        column->Fit();
+}
+
 wxWindow* AddGroup(wxWindow* column, wxSizer* content, int captionId)
 {
     const wxString caption = captionId != 0 ? LoadResString(captionId) : wxString();

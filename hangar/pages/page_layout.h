@@ -35,6 +35,10 @@ wxSizerFlags GapBelow(wxSizerFlags flags);
 
 // A column of a page: a plain panel with a vertical box sizer, added to the page's sizer.
 wxPanel* AddPageColumn(wxWindow* page, const wxSizerFlags& flags);
+// Gives each column of a page, once filled, the size its content needs, so that the toolkit never
+// lays out a control inside a column or a group of the initial tiny size (GTK then gives a check
+// box a negative size).
+void FitPageColumns(wxWindow* page);
 
 // A group of a column: a group box (CreateGroupBox) with the caption string captionId, or none
 // when it is 0, whose controls go into `content`. Returns the panel that is their parent.

@@ -27,6 +27,8 @@ public:
     // Accepts one text as a finished value although it lies outside the range: a field's default
     // below what typing allows, which the server takes (Invincibility Time "0").
     void AcceptAsFinished(const wxString& text) { m_acceptedText = text; }
+    // The largest value typing allows.
+    std::int32_t GetMaxValue() const { return m_maxValue; }
     // True when the control's text is a finished value Validate accepts; shows nothing.
     bool IsAcceptable() const;
 

@@ -1,6 +1,7 @@
 #include "hangar/core/value_codec.h"
 #include "tests/support/wx_print.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -21,13 +22,15 @@ wxArrayString Items(std::initializer_list<const char*> items)
 }
 } // namespace
 
-TEST(CheckBoxValue, OnlyExactTrueAndFalseCarryAState)
+TEST(CheckBoxValue, TrueFalseInAnyCaseAndOneZeroCarryAState)
 {
     EXPECT_EQ("True", CheckBoxText(true));
     EXPECT_EQ("False", CheckBoxText(false));
-    EXPECT_EQ(std::optional<bool>(true), CheckBoxState("True"));
-    EXPECT_EQ(std::optional<bool>(false), CheckBoxState("False"));
-    for (const char* odd : {"true", "FALSE", "yes", "1", "", " True", "True "})
+    for (const char* on : {"True", "true", "TRUE", "1"})
+        EXPECT_EQ(std::optional<bool>(true), CheckBoxState(on)) << on;
+    for (const char* off : {"False", "false", "fAlSe", "0"})
+        EXPECT_EQ(std::optional<bool>(false), CheckBoxState(off)) << off;
+    for (const char* odd : {"yes", "", " True", "True ", "01", "2"})
         EXPECT_FALSE(CheckBoxState(odd).has_value()) << odd;
 }
 
@@ -76,23 +79,31 @@ TEST(RoundsValue, TheFileHoldsHalfPlusOne)
 
 TEST(RoundsValue, ReadingBackMakesSaveLoadSaveStable)
 {
-    EXPECT_EQ("5", RoundsForField("3"));
-    EXPECT_EQ("3", RoundsForField("2"));
-    EXPECT_EQ("1", RoundsForField("1"));
+    EXPECT_EQ("5", RoundsForField("3", 99));
+    EXPECT_EQ("3", RoundsForField("2", 99));
+    EXPECT_EQ("1", RoundsForField("1", 99));
     for (int n = 1; n <= 99; ++n)
     {
         const wxString saved = RoundsForFile(wxString::Format("%d", n));
-        EXPECT_EQ(saved, RoundsForFile(RoundsForField(saved))) << n;
+        EXPECT_EQ(saved, RoundsForFile(RoundsForField(saved, 99))) << n;
     }
     // Anything that is not a positive whole number goes into the field as it stands.
     for (const char* other : {"0", "", "-2", " 3", "+3", "3x", "abc", "12345678901"})
-        EXPECT_EQ(other, RoundsForField(other)) << other;
+        EXPECT_EQ(other, RoundsForField(other, 99)) << other;
+}
+
+TEST(RoundsValue, AStoredValueBeyondTheFieldShowsAtItsTop)
+{
+    EXPECT_EQ("97", RoundsForField("49", 99));
+    EXPECT_EQ("99", RoundsForField("50", 99));
+    EXPECT_EQ("99", RoundsForField("60", 99));
+    EXPECT_EQ("99", RoundsForField("999999999", 99));
 }
 
 TEST(RoundsValue, NineDigitsAreReadBackAndLongerNumbersGoInAsTheyStand)
 {
     // 2r - 1 of the largest nine-digit number still fits the field's 32-bit reading.
-    EXPECT_EQ("1999999997", RoundsForField("999999999"));
+    EXPECT_EQ("1999999997", RoundsForField("999999999", INT_MAX));
     EXPECT_EQ("999999999", RoundsForFile("1999999997"));
-    EXPECT_EQ("1000000000", RoundsForField("1000000000"));
+    EXPECT_EQ("1000000000", RoundsForField("1000000000", INT_MAX));
 }

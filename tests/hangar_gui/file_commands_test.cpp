@@ -5,6 +5,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/filedlg.h>
 
 namespace
 {
@@ -115,6 +116,24 @@ TEST_F(FileCommandsTest, NewAfterYesSavesFirst)
     wxTEST_DIALOG(MenuCommand(FrameId::New), ExpectMessageBox(wxID_YES));
     EXPECT_EQ("Kept", StoredValue(DefaultSettingsPath(), "GameName"));
     EXPECT_EQ("Untitled", StatusText());
+}
+
+// A new document carries no cached login: the file it is saved to gets none, and the login typed
+// for it is written.
+TEST_F(FileCommandsTest, NewLeavesTheCachedLoginOfTheFileBefore)
+{
+    ASSERT_TRUE(WriteFileBytes(DefaultSettingsPath(), "[DedicatedServer.DedicatedServer]\n"
+                                                      "EncryptedLogin=old-token\n"));
+    StartLauncher();
+    ASSERT_TRUE(Basic()->m_useCached->GetValue());
+    MenuCommand(FrameId::New);
+    EXPECT_FALSE(Basic()->m_useCached->GetValue());
+    EXPECT_FALSE(Basic()->m_useCached->IsEnabled());
+    FillRequired();
+    const wxString path = Home() + "/new.ini";
+    wxTEST_DIALOG(MenuCommand(FrameId::Save), wxExpectModal<wxFileDialog>(path));
+    EXPECT_EQ("", StoredValue(path, "EncryptedLogin"));
+    EXPECT_EQ("operator", StoredValue(path, "Username"));
 }
 
 TEST_F(FileCommandsTest, OpenAsksFirstAndAFailedSaveLeavesTheDocumentAsItWas)

@@ -9,6 +9,7 @@
 #include "tests/support/expect_message.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/toolkit_warnings.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -81,10 +82,12 @@ protected:
         m_home.reset();
     }
 
-    // Builds and shows the main window as HangarApp::OnInit does.
+    // Builds and shows the main window as HangarApp::OnInit does. The toolkit has nothing to warn
+    // about on the way (GTK's criticals at start-up fail the test).
     HangarFrame* StartLauncher()
     {
         CloseLauncher();
+        const ToolkitWarnings warnings;
         m_frame = ShowMainWindow();
         // Under a window manager the toolkit maps a new window only once the manager has told it
         // the size of its decorations; until then it has a placeholder size of a few pixels. The
@@ -93,6 +96,7 @@ protected:
         EXPECT_TRUE(WaitFor(
             [&] { return painted.Count() > 0 && m_frame->GetSize().x >= m_frame->FromDIP(450); }));
         Flush();
+        EXPECT_EQ(std::vector<std::string>(), warnings.Messages()) << "at start-up";
         return m_frame;
     }
 

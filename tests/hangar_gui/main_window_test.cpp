@@ -5,9 +5,11 @@
 #include "resources/images.h"
 #include "tests/hangar_gui/launcher_fixture.h"
 
+#include <functional>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/display.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -168,4 +170,85 @@ TEST_F(MainWindowTest, MarkModifiedAddsOneStarAndOnlyAfterConstruction)
     EXPECT_EQ("Untitled", StatusText()); // already modified: no star added
     MarkModified();
     EXPECT_EQ("Untitled", StatusText());
+}
+
+// What cannot be used at start is named in one message, each problem once: a list file alone, or
+// the folder both list files share.
+TEST_F(MainWindowTest, EveryUnusableListFileIsNamedOnceAtStart)
+{
+    struct Cell
+    {
+        const char* m_setup;
+        std::vector<wxString> m_folders; // made in the settings folder's place or in it
+        const char* m_named;             // what the message must name, once
+    };
+    const std::vector<Cell> cells = {
+        {"map list a folder", {"/TROVMaps.ini"}, "TROVMaps.ini"},
+        {"game-type list a folder", {"/TROVGameTypes.ini"}, "TROVGameTypes.ini"},
+        {"both lists folders", {"/TROVMaps.ini", "/TROVGameTypes.ini"}, "TROVMaps.ini"},
+        {"the settings folder a file", {}, "Config\" could not be used"},
+    };
+    std::cout << "[ table    ] " << cells.size() << " cells\n";
+    for (const Cell& cell : cells)
+    {
+        SCOPED_TRACE(cell.m_setup);
+        RemoveTree(SettingsFolder());
+        if (cell.m_folders.empty())
+        {
+            ASSERT_TRUE(WriteFileBytes(SettingsFolder(), "a file where the folder belongs"));
+        }
+        for (const wxString& folder : cell.m_folders)
+        {
+            ASSERT_TRUE(
+                wxFileName::Mkdir(SettingsFolder() + folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
+        }
+        ShownMessage shown;
+        wxTEST_DIALOG(StartLauncher(), ExpectMessageBox(wxID_OK, &shown));
+        EXPECT_EQ(1, shown.m_count);
+        const wxString& message = shown.m_message;
+        const size_t first = message.find(cell.m_named);
+        ASSERT_NE(wxString::npos, first) << message;
+        EXPECT_EQ(wxString::npos, message.find(cell.m_named, first + 1)) << message;
+        for (const wxString& folder : cell.m_folders)
+            EXPECT_TRUE(message.Contains(folder.AfterLast('/'))) << message;
+        CloseLauncher();
+        RemoveTree(SettingsFolder());
+    }
+}
+
+// On a screen of another scale (the event the system sends where windows measure in pixels), the
+// gaps of the pages' grids follow the scale, each in its own direction.
+TEST_F(MainWindowTest, GridGapsFollowAChangeOfScale)
+{
+    HangarFrame* frame = StartLauncher();
+    std::vector<std::pair<wxFlexGridSizer*, wxSize>> grids; // with their gaps before
+    std::function<void(wxWindow*)> collect = [&](wxWindow* window)
+    {
+        std::function<void(wxSizer*)> inSizer = [&](wxSizer* sizer)
+        {
+            if (!sizer)
+                return;
+            if (wxFlexGridSizer* grid = dynamic_cast<wxFlexGridSizer*>(sizer))
+                grids.emplace_back(grid, wxSize(grid->GetHGap(), grid->GetVGap()));
+            for (wxSizerItem* item : sizer->GetChildren())
+                inSizer(item->GetSizer());
+        };
+        inSizer(window->GetSizer());
+        for (wxWindow* child : window->GetChildren())
+            collect(child);
+    };
+    collect(frame);
+    ASSERT_FALSE(grids.empty());
+
+    const wxSize dpi = frame->GetDPI();
+    wxDPIChangedEvent event(dpi, wxSize(dpi.x * 2, dpi.y * 3 / 2));
+    event.SetEventObject(frame);
+    frame->GetEventHandler()->ProcessEvent(event);
+    Flush();
+    for (const auto& [grid, before] : grids)
+    {
+        EXPECT_EQ(before.x * 2, grid->GetHGap());
+        EXPECT_EQ(before.y * 3 / 2, grid->GetVGap());
+    }
+    std::cout << "[ grids    ] " << grids.size() << "\n";
 }

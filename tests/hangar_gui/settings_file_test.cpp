@@ -133,8 +133,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     EXPECT_EQ("CaptureTheFlag", Basic()->m_gameType->GetStringSelection()); // unlisted: kept
     EXPECT_EQ("yes", Basic()->m_rounds->GetValue());   // not a number: shown as it stands
     EXPECT_EQ("10", Basic()->m_timeLimit->GetValue()); // missing: default
-    // "true" is not exactly "True": the Friendly Fire box keeps its default, and the save writes
-    // the box's own text.
+    // "True" in another spelling: the box shows it, and the save writes it back as stored.
     EXPECT_TRUE(m_frame->GetAdvancedTab()->m_friendlyFire->GetValue());
     ASSERT_EQ(3u, Rotation()->GetCount());
     EXPECT_EQ("", Rotation()->GetString(1));
@@ -144,7 +143,7 @@ TEST_F(SettingsFileTest, ForeignContentLoadsHarmlesslyAndSurvivesASave)
     const std::string saved = ReadSavedText(DefaultSettingsPath());
     for (const char* line :
          {"; hand-written notes\n", "[Other.Group]\nAnything=at all\n\n[",
-          "# the server reads this group\n", "FriendlyFire=True\n", "FutureSetting=42\n",
+          "# the server reads this group\n", "FriendlyFire=true\n", "FutureSetting=42\n",
           "GameName=Foreign\n", "RotationList=Kestrel,,Glacier\n", "GameType=CaptureTheFlag\n",
           "Rounds=1\n"})
         EXPECT_NE(std::string::npos, saved.find(line)) << line << " missing from\n" << saved;

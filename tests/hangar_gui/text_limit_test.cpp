@@ -107,5 +107,39 @@ TEST_F(TextLimitTest, LongerTextSetByTheProgramIsCutAtTheLimit)
 {
     wxTextCtrl* field = MakeField(wxTE_MULTILINE, 6);
     field->SetValue("abcdefghij");
+    Flush(); // a multi-line field is cut once the change is done
     EXPECT_EQ("abcdef", field->GetValue());
+}
+
+// Text dropped in or put in by an input method arrives without a key: a full field keeps what it
+// holds, whole, and one with room takes the start of the text that fits, where it is inserted.
+TEST_F(TextLimitTest, TextArrivingOtherThanByTypingKeepsWhatTheFieldHolds)
+{
+    struct Cell
+    {
+        long m_style;
+        const char* m_before;
+        long m_at;
+        const char* m_arriving;
+        const char* m_after;
+    };
+    const Cell cells[] = {
+        {0, "abcd", 0, "X", "abcd"},
+        {0, "abcd", 2, "XY", "abcd"},
+        {0, "abcd", 4, "X", "abcd"},
+        {0, "ab", 1, "XYZ", "aXYb"},
+        {wxTE_MULTILINE, "ab\nd", 0, "X", "ab\nd"},
+        {wxTE_MULTILINE, "ab", 2, "XYZ", "abXY"},
+    };
+    std::cout << "[ table    ] " << std::size(cells) << " cells\n";
+    for (const Cell& cell : cells)
+    {
+        wxTextCtrl* field = MakeField(cell.m_style, 4);
+        EXPECT_EQ(static_cast<int>(strlen(cell.m_before)), TypeText(field, cell.m_before));
+        field->SetInsertionPoint(cell.m_at);
+        field->WriteText(cell.m_arriving); // as a drop or an input method inserts it
+        Flush();
+        EXPECT_EQ(cell.m_after, field->GetValue()) << cell.m_before << " + " << cell.m_arriving;
+        field->Destroy();
+    }
 }
